@@ -18,12 +18,18 @@ int clampToInt(qsizetype value) {
 
 // Zero-based index of a 1-based position, positions before the first
 // character counting as the first. Computed in 64 bits, so INT_MIN is safe.
-qsizetype indexOfPosition(int position) { return std::max<qsizetype>(position, 1) - 1; }
+qsizetype indexOfPosition(int position) {
+    return std::max<qsizetype>(position, 1) - 1;
+}
 
-bool isBlank(QChar c) { return c == u' ' || c == u'\t'; }
+bool isBlank(QChar c) {
+    return c == u' ' || c == u'\t';
+}
 
 // Only ASCII digits count: a full-width or Arabic-Indic digit ends a number.
-bool isDecimalDigit(QChar c) { return c >= u'0' && c <= u'9'; }
+bool isDecimalDigit(QChar c) {
+    return c >= u'0' && c <= u'9';
+}
 
 // The value of `c` as a digit of `radix` (2, 8 or 16), or -1.
 int digitValue(QChar c, int radix) {
@@ -112,7 +118,9 @@ double leadingRadixNumber(const QString& text, qsizetype start, int radix) {
 
 } // namespace
 
-int Len(const QString& text) { return clampToInt(text.size()); }
+int Len(const QString& text) {
+    return clampToInt(text.size());
+}
 
 QString Chr(int code) {
     const bool surrogate = code >= 0xD800 && code <= 0xDFFF;
@@ -141,7 +149,9 @@ double Val(const QString& text) {
     return leadingDecimal(text, at);
 }
 
-QString Str(long long value) { return QString::number(value); }
+QString Str(long long value) {
+    return QString::number(value);
+}
 
 QString Str(double value) {
     // Shortest form that reads back exactly; "inf", "-inf" and "nan" for the
@@ -199,7 +209,9 @@ int InStr(int start, const QString& text, const QString& find) {
     return found < 0 ? 0 : clampToInt(found + 1);
 }
 
-int InStr(const QString& text, const QString& find) { return InStr(1, text, find); }
+int InStr(const QString& text, const QString& find) {
+    return InStr(1, text, find);
+}
 
 QString NthField(const QString& text, const QString& separator, int n) {
     if (n < 1)

@@ -20,7 +20,9 @@ QString exact(double value) {
     return (std::signbit(value) ? "-" : "") + QString::number(std::fabs(value), 'g', 17);
 }
 
-QString repeated(const char* unit, int times) { return QString::fromUtf8(unit).repeated(times); }
+QString repeated(const char* unit, int times) {
+    return QString::fromUtf8(unit).repeated(times);
+}
 
 // The digits of DBL_MAX, for the saturated readings and writings.
 const QString dblMaxDigits = QStringLiteral(
@@ -34,7 +36,7 @@ const QString dblMaxDigits = QStringLiteral(
 class TestTextFunctions : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void val_data();
     void val();
     void formatOfVal_data();
@@ -66,6 +68,7 @@ private slots:
     void maxWithNaN();
 };
 
+// clang-format off
 void TestTextFunctions::val_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<double>("expected");
@@ -152,6 +155,7 @@ void TestTextFunctions::val_data() {
     QTest::newRow("non-breaking space is no blank") << "\u00A05" << 0.0;
     QTest::newRow("NUL after digits") << QString("3") + QChar(0) + "4" << 3.0;
 }
+// clang-format on
 
 void TestTextFunctions::val() {
     QFETCH(QString, text);
@@ -159,6 +163,7 @@ void TestTextFunctions::val() {
     QCOMPARE(exact(Val(text)), exact(expected));
 }
 
+// clang-format off
 void TestTextFunctions::formatOfVal_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("expected");
@@ -176,6 +181,7 @@ void TestTextFunctions::formatOfVal_data() {
     QTest::newRow("pasted exponent") << "1e3" << "1000";
     QTest::newRow("pasted huge") << repeated("9", 400) << dblMaxDigits;
 }
+// clang-format on
 
 void TestTextFunctions::formatOfVal() {
     QFETCH(QString, text);
@@ -183,6 +189,7 @@ void TestTextFunctions::formatOfVal() {
     QCOMPARE(Format(Val(text), "00"), expected);
 }
 
+// clang-format off
 void TestTextFunctions::format_data() {
     QTest::addColumn<double>("value");
     QTest::addColumn<QString>("pattern");
@@ -219,6 +226,7 @@ void TestTextFunctions::format_data() {
     QTest::newRow("mixed places") << 7.0 << "#00" << "07";
     QTest::newRow("empty pattern") << 42.0 << "" << "42";
 }
+// clang-format on
 
 void TestTextFunctions::format() {
     QFETCH(double, value);
@@ -227,6 +235,7 @@ void TestTextFunctions::format() {
     QCOMPARE(Format(value, pattern), expected);
 }
 
+// clang-format off
 void TestTextFunctions::toInt32_data() {
     QTest::addColumn<double>("value");
     QTest::addColumn<qint32>("expected");
@@ -247,6 +256,7 @@ void TestTextFunctions::toInt32_data() {
     QTest::newRow("minus infinity") << -Inf << INT_MIN;
     QTest::newRow("NaN") << NaN << 0;
 }
+// clang-format on
 
 void TestTextFunctions::toInt32() {
     QFETCH(double, value);
@@ -254,6 +264,7 @@ void TestTextFunctions::toInt32() {
     QCOMPARE(ToInt32(value), expected);
 }
 
+// clang-format off
 void TestTextFunctions::toInt64_data() {
     QTest::addColumn<double>("value");
     QTest::addColumn<qint64>("expected");
@@ -272,6 +283,7 @@ void TestTextFunctions::toInt64_data() {
     QTest::newRow("minus infinity") << -Inf << min;
     QTest::newRow("NaN") << NaN << Q_INT64_C(0);
 }
+// clang-format on
 
 void TestTextFunctions::toInt64() {
     QFETCH(double, value);
@@ -279,6 +291,7 @@ void TestTextFunctions::toInt64() {
     QCOMPARE(ToInt64(value), expected);
 }
 
+// clang-format off
 void TestTextFunctions::saturating_data() {
     QTest::addColumn<qint32>("a");
     QTest::addColumn<qint32>("b");
@@ -293,6 +306,7 @@ void TestTextFunctions::saturating_data() {
     QTest::newRow("zero times smallest") << 0 << INT_MIN << INT_MIN << 0;
     QTest::newRow("ends cancel") << INT_MAX << INT_MIN << -1 << INT_MIN;
 }
+// clang-format on
 
 void TestTextFunctions::saturating() {
     QFETCH(qint32, a);
@@ -303,6 +317,7 @@ void TestTextFunctions::saturating() {
     QCOMPARE(SaturatingMul(a, b), product);
 }
 
+// clang-format off
 void TestTextFunctions::hexAndBack_data() {
     QTest::addColumn<qint64>("value");
     QTest::addColumn<QString>("expected");
@@ -318,6 +333,7 @@ void TestTextFunctions::hexAndBack_data() {
     QTest::newRow("below 32 bits") << Q_INT64_C(-2147483649) << "FFFFFFFF7FFFFFFF";
     QTest::newRow("smallest") << std::numeric_limits<qint64>::min() << "8000000000000000";
 }
+// clang-format on
 
 void TestTextFunctions::hexAndBack() {
     QFETCH(qint64, value);
@@ -327,6 +343,7 @@ void TestTextFunctions::hexAndBack() {
         QCOMPARE(Val("&h" + Hex(value)), double(value));
 }
 
+// clang-format off
 void TestTextFunctions::strOfDouble_data() {
     QTest::addColumn<double>("value");
     QTest::addColumn<QString>("expected");
@@ -339,6 +356,7 @@ void TestTextFunctions::strOfDouble_data() {
     QTest::newRow("tiny") << 5e-324 << "5e-324";
     QTest::newRow("largest") << DBL_MAX << "1.7976931348623157e+308";
 }
+// clang-format on
 
 void TestTextFunctions::strOfDouble() {
     QFETCH(double, value);
@@ -347,6 +365,7 @@ void TestTextFunctions::strOfDouble() {
     QCOMPARE(exact(Val(Str(value))), exact(value));
 }
 
+// clang-format off
 void TestTextFunctions::mid_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("start");
@@ -368,6 +387,7 @@ void TestTextFunctions::mid_data() {
     QTest::newRow("empty text") << "" << 1 << 1 << "";
     QTest::newRow("surrogate pair is two") << "a𝟏b" << 2 << 2 << "𝟏";
 }
+// clang-format on
 
 void TestTextFunctions::mid() {
     QFETCH(QString, text);
@@ -377,6 +397,7 @@ void TestTextFunctions::mid() {
     QCOMPARE(Mid(text, start, length), expected);
 }
 
+// clang-format off
 void TestTextFunctions::leftRight_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("count");
@@ -390,6 +411,7 @@ void TestTextFunctions::leftRight_data() {
     QTest::newRow("negative") << "abcd" << INT_MIN << "" << "";
     QTest::newRow("empty text") << "" << 2 << "" << "";
 }
+// clang-format on
 
 void TestTextFunctions::leftRight() {
     QFETCH(QString, text);
@@ -400,6 +422,7 @@ void TestTextFunctions::leftRight() {
     QCOMPARE(Right(text, count), right);
 }
 
+// clang-format off
 void TestTextFunctions::inStr_data() {
     QTest::addColumn<int>("start");
     QTest::addColumn<QString>("text");
@@ -425,6 +448,7 @@ void TestTextFunctions::inStr_data() {
     QTest::newRow("empty find past end") << 5 << "abc" << "" << 0;
     QTest::newRow("both empty") << 1 << "" << "" << 1;
 }
+// clang-format on
 
 void TestTextFunctions::inStr() {
     QFETCH(int, start);
@@ -436,6 +460,7 @@ void TestTextFunctions::inStr() {
         QCOMPARE(InStr(text, find), expected);
 }
 
+// clang-format off
 void TestTextFunctions::fields_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("separator");
@@ -462,6 +487,7 @@ void TestTextFunctions::fields_data() {
     QTest::newRow("empty separator, field 2") << "abc" << "" << 2 << "" << 1;
     QTest::newRow("non-ASCII separator") << "1é2é3" << "é" << 2 << "2" << 3;
 }
+// clang-format on
 
 void TestTextFunctions::fields() {
     QFETCH(QString, text);
@@ -473,6 +499,7 @@ void TestTextFunctions::fields() {
     QCOMPARE(CountFields(text, separator), count);
 }
 
+// clang-format off
 void TestTextFunctions::replace_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("find");
@@ -488,6 +515,7 @@ void TestTextFunctions::replace_data() {
     QTest::newRow("longer replacement") << "a-b-c" << "-" << "--" << "a--b-c" << "a--b--c";
     QTest::newRow("case matters") << "aA" << "A" << "x" << "ax" << "ax";
 }
+// clang-format on
 
 void TestTextFunctions::replace() {
     QFETCH(QString, text);
@@ -499,6 +527,7 @@ void TestTextFunctions::replace() {
     QCOMPARE(ReplaceAll(text, find, replacement), all);
 }
 
+// clang-format off
 void TestTextFunctions::chr_data() {
     QTest::addColumn<int>("code");
     QTest::addColumn<QString>("expected");
@@ -515,6 +544,7 @@ void TestTextFunctions::chr_data() {
     QTest::newRow("smallest") << INT_MIN << "";
     QTest::newRow("largest int") << INT_MAX << "";
 }
+// clang-format on
 
 void TestTextFunctions::chr() {
     QFETCH(int, code);
