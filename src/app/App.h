@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QString>
+
+#include "Application.h"
+#include "Color.h"
+
+// The application object: one for the life of the process, holding the ten
+// display settings. They stay at their zero values until the main window's
+// Open loads them.
+class App : public Application {
+public:
+    QString Pref_Font;
+    bool Pref_Bold = false;
+    bool Pref_Italic = false;
+    bool Pref_SuspendScreensaver = false;
+    Color Color_Font;
+    Color Color_Shadow;
+    Color Color_Background;
+    bool Pref_UseShadow = false;
+    Color Color_Last10Sec;
+    Color Color_LastMin;
+
+    bool HelpDonate_Action();
+    bool HelpVisitWebsite_Action();
+
+    // The addresses these two commands open.
+    static QString DonationURL();
+    static QString WebsiteURL();
+};
+
+// The application object registered with the framework.
+App& TheApp();

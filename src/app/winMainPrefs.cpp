@@ -1,0 +1,110 @@
+// The ten display settings, to and from the preferences file.
+#include <QString>
+#include <array>
+#include <variant>
+
+#include "App.h"
+#include "IOException.h"
+#include "Preferences.h"
+#include "Runtime.h"
+#include "winMain.h"
+
+namespace {
+
+const QString kPrefsFilename = QStringLiteral("Quendle_Prefs.plist");
+
+// One row per setting, in the order both directions handle them.
+struct Setting {
+    QString key;
+    Variant defaultValue;
+    std::variant<QString App::*, bool App::*, Color App::*> property;
+};
+
+const std::array<Setting, 10>& Settings() {
+    static const std::array<Setting, 10> settings{{
+        {QStringLiteral("Font"), Variant("System"), &App::Pref_Font},
+        {QStringLiteral("Bold"), Variant(true), &App::Pref_Bold},
+        {QStringLiteral("Italic"), Variant(false), &App::Pref_Italic},
+        {QStringLiteral("SuspendScreensaver"), Variant(false), &App::Pref_SuspendScreensaver},
+        {QStringLiteral("Color_Background"), Variant(RGB(159, 159, 159)), &App::Color_Background},
+        {QStringLiteral("Color_Font"), Variant(RGB(0, 0, 0)), &App::Color_Font},
+        {QStringLiteral("Color_Shadow"), Variant(RGB(255, 255, 255)), &App::Color_Shadow},
+        {QStringLiteral("Color_LastMin"), Variant(RGB(207, 0, 0)), &App::Color_LastMin},
+        {QStringLiteral("Color_Last10Sec"), Variant(RGB(255, 0, 0)), &App::Color_Last10Sec},
+        {QStringLiteral("UseShadow"), Variant(true), &App::Pref_UseShadow},
+    }};
+    return settings;
+}
+
+// A stored text that is no Boolean or Color form (a hand-edited file, say)
+// gives the setting's default rather than False or black.
+void Assign(QString& property, const Variant& value, const Variant&) {
+    property = value.StringValue();
+}
+void Assign(bool& property, const Variant& value, const Variant& fallback) {
+    property = value.ToBoolean().value_or(fallback.BooleanValue());
+}
+void Assign(Color& property, const Variant& value, const Variant& fallback) {
+    property = value.ToColor().value_or(fallback.ColorValue());
+}
+
+// A preferences folder or file that the system refuses must not cost the
+// user the running program: say where and why, and carry on with the
+// settings in memory.
+void ReportUnreadable(const IOException& e) {
+    MsgBox(QStringLiteral("Quendle could not read its settings from \"%1\": %2.\n\n"
+                          "The default settings are used.")
+               .arg(e.Path(), e.Reason()));
+}
+
+void ReportUnwritable(const IOException& e) {
+    MsgBox(QStringLiteral("Quendle could not save its settings to \"%1\": %2.\n\n"
+                          "The settings stay in effect until Quendle quits.")
+               .arg(e.Path(), e.Reason()));
+}
+
+} // namespace
+
+void winMain::ReadPrefs() {
+    Preferences prefs;
+    prefs.Filename = kPrefsFilename;
+    bool ok = false;
+    bool refused = false;
+    try {
+        ok = prefs.ReadFile();
+    } catch (const IOException& e) {
+        ReportUnreadable(e);
+        refused = true;
+    }
+
+    App& app = TheApp();
+    for (const Setting& setting : Settings()) {
+        const Variant value = prefs.Get(setting.key, setting.defaultValue);
+        std::visit([&](auto member) { Assign(app.*member, value, setting.defaultValue); },
+                   setting.property);
+    }
+
+    // A file that could not be read at all may still hold the user's
+    // settings, so only a missing or key-less one is replaced by defaults.
+    if (ok || refused)
+        return;
+    try {
+        prefs.WriteFile();
+    } catch (const IOException& e) {
+        ReportUnwritable(e);
+    }
+}
+
+void winMain::WritePrefs() {
+    Preferences prefs;
+    prefs.Filename = kPrefsFilename;
+    const App& app = TheApp();
+    for (const Setting& setting : Settings())
+        std::visit([&](auto member) { prefs.Put(setting.key, Variant(app.*member)); },
+                   setting.property);
+    try {
+        prefs.WriteFile();
+    } catch (const IOException& e) {
+        ReportUnwritable(e);
+    }
+}

@@ -1,0 +1,64 @@
+#include "Canvas.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "CanvasWidget.h"
+#include "PainterGraphics.h"
+#include "Runtime.h"
+
+Canvas::Canvas(Window& owner, const QString& name)
+    : RectControl(owner, name, new CanvasWidget), mWidget(static_cast<CanvasWidget*>(Widget())) {
+    mWidget->SetOwner(this);
+}
+
+CanvasWidget::CanvasWidget() {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setMouseTracking(true);
+    setFocusPolicy(Qt::NoFocus);
+}
+
+void CanvasWidget::paintEvent(QPaintEvent*) {
+    if (!mOwner || !mOwner->Paint)
+        return;
+    PaintScope scope;
+    QPainter painter(this);
+    PainterGraphics g(painter, width(), height());
+    Guarded([&] { mOwner->Paint(g); });
+}
+
+void CanvasWidget::mousePressEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton || !mOwner || !mOwner->MouseDown) {
+        event->ignore();
+        return;
+    }
+    const QPoint p = event->position().toPoint();
+    mTracking = Guarded([&] { return mOwner->MouseDown(p.x(), p.y()); });
+    event->accept();
+}
+
+void CanvasWidget::mouseMoveEvent(QMouseEvent* event) {
+    const QPoint p = event->position().toPoint();
+    if (mTracking && (event->buttons() & Qt::LeftButton)) {
+        if (mOwner && mOwner->MouseDrag)
+            Guarded([&] { mOwner->MouseDrag(p.x(), p.y()); });
+    } else if (mOwner && mOwner->MouseMove) {
+        Guarded([&] { mOwner->MouseMove(p.x(), p.y()); });
+    }
+    event->accept();
+}
+
+void CanvasWidget::mouseReleaseEvent(QMouseEvent* event) {
+    if (mTracking && event->button() == Qt::LeftButton) {
+        mTracking = false;
+        const QPoint p = event->position().toPoint();
+        if (mOwner && mOwner->MouseUp)
+            Guarded([&] { mOwner->MouseUp(p.x(), p.y()); });
+    }
+    event->accept();
+}
+
+void CanvasWidget::leaveEvent(QEvent*) {
+    if (mOwner && mOwner->MouseExit)
+        Guarded([&] { mOwner->MouseExit(); });
+}

@@ -1,0 +1,70 @@
+#pragma once
+
+#include <QRect>
+#include <QString>
+
+class QWidget;
+class Window;
+
+// Something a window owns under a name: a timer or a visible control.
+class Control {
+public:
+    Control(Window& owner, const QString& name);
+    virtual ~Control();
+    Control(const Control&) = delete;
+    Control& operator=(const Control&) = delete;
+
+    const QString& Name() const { return mName; }
+    Window& Owner() const { return mOwner; }
+
+private:
+    Window& mOwner;
+    QString mName;
+};
+
+// A control with a place in its window. Left, Top, Width and Height are in
+// the window's content coordinates; the four locks keep an edge's distance
+// to the matching window edge when the window is resized.
+class RectControl : public Control {
+public:
+    RectControl(Window& owner, const QString& name, QWidget* widget);
+    ~RectControl() override;
+
+    int Left() const;
+    int Top() const;
+    int Width() const;
+    int Height() const;
+    // Places the control; the new place is also what the locks keep from now on.
+    void SetBounds(int left, int top, int width, int height);
+
+    bool LockLeft = false;
+    bool LockTop = false;
+    bool LockRight = false;
+    bool LockBottom = false;
+    int TabIndex = 0;
+
+    bool Visible() const;
+    void SetVisible(bool visible);
+    bool Enabled() const;
+    void SetEnabled(bool enabled);
+    // Whether the control takes the keyboard focus by clicking or tabbing.
+    void SetAcceptFocus(bool accept);
+
+    // Asks for a repaint. Every control here paints its whole surface, so
+    // no erasing is ever needed and `erase` changes nothing.
+    void Refresh(bool erase = true);
+    void SetFocus();
+    bool HasFocus() const;
+
+    // The toolkit widget, for the framework and for tests.
+    QWidget* Widget() const { return mWidget; }
+
+    // Moves and sizes the control for a window content of this size.
+    void ApplyLocks(int windowWidth, int windowHeight);
+
+private:
+    QWidget* mWidget;
+    QRect mDesign;     // the bounds the locks keep distances from
+    int mDesignWindowWidth = 0;
+    int mDesignWindowHeight = 0;
+};

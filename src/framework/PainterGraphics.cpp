@@ -1,0 +1,111 @@
+#include "PainterGraphics.h"
+
+#include <QFontDatabase>
+#include <QFontMetrics>
+#include <QPainter>
+#include <cmath>
+#include <limits>
+
+#include "Picture.h"
+
+namespace {
+QColor ToQColor(Color c) { return QColor(c.Red, c.Green, c.Blue); }
+} // namespace
+
+PainterGraphics::PainterGraphics(QPainter& painter, int width, int height)
+    : mPainter(painter), mWidth(width), mHeight(height) {}
+
+QFont PainterGraphics::FontFor(const QString& name, int size, bool bold, bool italic) {
+    QFont font;
+    if (name.isEmpty() || name == QLatin1String("System") || name == QLatin1String("SmallSystem")) {
+        font = QFontDatabase::systemFont(name == QLatin1String("SmallSystem")
+                                             ? QFontDatabase::SmallestReadableFont
+                                             : QFontDatabase::GeneralFont);
+    } else {
+        font = QFont(name);
+    }
+    if (size > 0)
+        font.setPixelSize(size);
+    font.setBold(bold);
+    font.setItalic(italic);
+    return font;
+}
+
+const QFont& PainterGraphics::CurrentFont() {
+    if (mFontSize != TextSize() || mFontName != mTextFont || mFontBold != mBold ||
+        mFontItalic != mItalic) {
+        mFontName = mTextFont;
+        mFontSize = TextSize();
+        mFontBold = mBold;
+        mFontItalic = mItalic;
+        mFont = FontFor(mFontName, mFontSize, mFontBold, mFontItalic);
+    }
+    return mFont;
+}
+
+double PainterGraphics::StringWidth(const QString& text) {
+    return QFontMetricsF(CurrentFont()).horizontalAdvance(text);
+}
+
+int PainterGraphics::StringHeight(const QString& text, double wrapWidth) {
+    const QFontMetrics metrics(CurrentFont());
+    const int wrap = wrapWidth > 0 && wrapWidth < std::numeric_limits<int>::max()
+                         ? static_cast<int>(wrapWidth)
+                         : std::numeric_limits<int>::max() / 2;
+    const QRect box = metrics.boundingRect(QRect(0, 0, wrap, std::numeric_limits<int>::max() / 2),
+                                           Qt::TextWordWrap, text);
+    return box.height();
+}
+
+int PainterGraphics::TextAscent() { return QFontMetrics(CurrentFont()).ascent(); }
+
+int PainterGraphics::TextHeight() { return QFontMetrics(CurrentFont()).height(); }
+
+void PainterGraphics::DrawString(const QString& text, double x, double y) {
+    mPainter.setFont(CurrentFont());
+    mPainter.setPen(ToQColor(mForeColor));
+    mPainter.drawText(QPointF(x, y), text);
+}
+
+void PainterGraphics::FillRect(int x, int y, int width, int height) {
+    mPainter.fillRect(x, y, width, height, ToQColor(mForeColor));
+}
+
+void PainterGraphics::DrawRect(int x, int y, int width, int height) {
+    const QColor color = ToQColor(mForeColor);
+    const int pw = std::min(PenWidth(), std::max(0, width / 2 + 1));
+    const int ph = std::min(PenHeight(), std::max(0, height / 2 + 1));
+    mPainter.fillRect(x, y, width, ph, color);
+    mPainter.fillRect(x, y + height - ph, width, ph, color);
+    mPainter.fillRect(x, y, pw, height, color);
+    mPainter.fillRect(x + width - pw, y, pw, height, color);
+}
+
+void PainterGraphics::DrawLine(int x1, int y1, int x2, int y2) {
+    QPen pen(ToQColor(mForeColor));
+    pen.setWidth(std::max(1, PenWidth()));
+    mPainter.setPen(pen);
+    mPainter.drawLine(x1, y1, x2, y2);
+}
+
+void PainterGraphics::ClearRect(int x, int y, int width, int height) {
+    const auto mode = mPainter.compositionMode();
+    mPainter.setCompositionMode(QPainter::CompositionMode_Clear);
+    mPainter.fillRect(x, y, width, height, Qt::transparent);
+    mPainter.setCompositionMode(mode);
+}
+
+void PainterGraphics::DrawPicture(const Picture* picture, int x, int y) {
+    if (picture)
+        mPainter.drawImage(QPoint(x, y), picture->Composed());
+}
+
+void PainterGraphics::DrawPicture(const Picture* picture, int destX, int destY, int destWidth,
+                                  int destHeight, int srcX, int srcY, int srcWidth,
+                                  int srcHeight) {
+    if (!picture)
+        return;
+    mPainter.setRenderHint(QPainter::SmoothPixmapTransform);
+    mPainter.drawImage(QRect(destX, destY, destWidth, destHeight), picture->Composed(),
+                       QRect(srcX, srcY, srcWidth, srcHeight));
+}

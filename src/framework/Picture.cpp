@@ -1,0 +1,36 @@
+#include "Picture.h"
+
+Picture::Picture(int width, int height)
+    : mImage(std::max(1, width), std::max(1, height), QImage::Format_ARGB32) {
+    mImage.fill(Qt::white);
+}
+
+Picture::Picture(QImage image) : mImage(image.convertToFormat(QImage::Format_ARGB32)) {}
+
+Picture::~Picture() = default;
+
+Picture* Picture::Mask(bool create) {
+    if (!mMask && create) {
+        mMask = std::make_unique<Picture>(Width(), Height());
+        mMask->mImage.fill(Qt::black);
+    }
+    return mMask.get();
+}
+
+QImage Picture::Composed() const {
+    if (!mMask)
+        return mImage;
+    QImage out = mImage.convertToFormat(QImage::Format_ARGB32);
+    const QImage mask = mMask->mImage.convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < out.height(); ++y) {
+        auto* px = reinterpret_cast<QRgb*>(out.scanLine(y));
+        const auto* mk = y < mask.height() ? reinterpret_cast<const QRgb*>(mask.constScanLine(y))
+                                           : nullptr;
+        for (int x = 0; x < out.width(); ++x) {
+            // Black is opaque: the mask's darkness is the alpha.
+            const int alpha = (mk && x < mask.width()) ? 255 - qGray(mk[x]) : 255;
+            px[x] = qRgba(qRed(px[x]), qGreen(px[x]), qBlue(px[x]), alpha * qAlpha(px[x]) / 255);
+        }
+    }
+    return out.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+}

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QString>
+#include <stdexcept>
+#include <type_traits>
+
+// The system services as the application calls them; each one goes through
+// the replaceable services object (Services.h).
+
+double Microseconds();
+void Beep();
+void ShowURL(const QString& url);
+void MsgBox(const QString& text);
+// Ends the application's event loop; the process exits with `exitCode`.
+void Quit(int exitCode = 0);
+// Lets the event loop deliver pending events inside a long loop. Never runs
+// while a paint is under way: a yield from inside a paint does nothing.
+void YieldToEventLoop();
+
+// Marks a paint under way for its lifetime (see YieldToEventLoop).
+class PaintScope {
+public:
+    PaintScope();
+    ~PaintScope();
+    PaintScope(const PaintScope&) = delete;
+    PaintScope& operator=(const PaintScope&) = delete;
+};
+
+// Raised when an object that is needed is missing: a control looked up by a
+// name that finds none, a file that cannot be made.
+class NilObjectException : public std::runtime_error {
+public:
+    explicit NilObjectException(const QString& what);
+};
+
+// Runs `fn`; an exception that escapes it is reported once through
+// MsgBox and ends the application with exit code 1, as nothing in the
+// application catches one. Every event the framework delivers runs inside.
+template <class Fn>
+auto Guarded(Fn&& fn) -> decltype(fn());
+void ReportUnhandledException(const char* what);
+
+template <class Fn>
+auto Guarded(Fn&& fn) -> decltype(fn()) {
+    try {
+        return fn();
+    } catch (const std::exception& e) {
+        ReportUnhandledException(e.what());
+    } catch (...) {
+        ReportUnhandledException("unknown exception");
+    }
+    if constexpr (!std::is_void_v<decltype(fn())>)
+        return decltype(fn()){};
+}

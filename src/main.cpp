@@ -1,0 +1,4 @@
+#include "Application.h"
+#include "Startup.h"
+
+int main(int argc, char** argv) { return RunApplication(argc, argv, Startup); }

@@ -1,0 +1,19 @@
+#include "FakeServices.h"
+
+#include <QDir>
+
+FakeServices::FakeServices() {
+    prefsFolder = tempDir.path() + "/prefs";
+    // The build tree's own pictures, unless a test points elsewhere.
+    resourcesFolder = QStringLiteral(QUENDLE_BUILD_RESOURCES);
+    SetServices(this);
+}
+
+FakeServices::~FakeServices() { SetServices(nullptr); }
+
+bool FakeServices::SelectColor(Color& color, const QString& prompt) {
+    colorPrompts << prompt;
+    if (pickerConfirms)
+        color = pickerColor;
+    return pickerConfirms;
+}

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <functional>
+
+#include "Services.h"
+
+// A recording stand-in for everything that leaves the process. Installed
+// for its lifetime; the real services come back when it goes.
+class FakeServices : public Services {
+public:
+    FakeServices();
+    ~FakeServices() override;
+
+    double Microseconds() override { return now; }
+    void Beep() override { ++beeps; }
+    void ShowURL(const QString& url) override { urls << url; }
+    void MsgBox(const QString& text) override { messages << text; }
+    void UserActivity() override { ++activityCalls; }
+    void Quit(int exitCode) override { quitCodes << exitCode; }
+    QString PreferencesFolder() override { return prefsFolder; }
+    QString ResourcesFolder() override { return resourcesFolder; }
+    bool SelectColor(Color& color, const QString& prompt) override;
+    QStringList FontNames() override { return fonts; }
+    bool TimersRunThemselves() override { return false; }
+
+    void advanceSeconds(double seconds) { now += seconds * 1e6; }
+
+    double now = 1e9; // an arbitrary start: only differences count
+    int beeps = 0;
+    int activityCalls = 0;
+    QStringList urls;
+    QStringList messages;
+    QList<int> quitCodes;
+    QTemporaryDir tempDir; // a private preferences folder per fake
+    QString prefsFolder;
+    QString resourcesFolder;
+    QStringList fonts{"System", "DejaVu Sans", "DejaVu Serif"};
+    // What the colour picker answers: the colour, and whether it was confirmed.
+    Color pickerColor;
+    bool pickerConfirms = false;
+    QStringList colorPrompts;
+};
