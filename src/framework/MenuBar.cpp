@@ -112,14 +112,14 @@ QString ShortcutForToolkit(const QString& shortcut) {
 // Quitting closes every window first, each with its Close event; the main
 // window's Close ends the application. Without windows it ends here.
 void QuitApplication() {
-    if (auto* app = Application::Instance()) {
-        const auto windows = app->Windows();
-        for (auto it = windows.rbegin(); it != windows.rend(); ++it)
-            (*it)->Close();
-        if (!app->Windows().empty())
-            return;
+    Application* app = Application::Instance();
+    if (!app || app->Windows().empty()) {
+        Quit(0);
+        return;
     }
-    Quit(0);
+    const auto windows = app->Windows();
+    for (auto it = windows.rbegin(); it != windows.rend(); ++it)
+        (*it)->Close();
 }
 
 } // namespace

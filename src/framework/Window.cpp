@@ -61,8 +61,18 @@ int Window::Top() const { return mHost->geometry().y() + MenuBarOffset(); }
 int Window::Width() const { return mContent->width(); }
 int Window::Height() const { return mContent->height(); }
 
-void Window::SetLeft(int left) { mHost->move(left, mHost->geometry().y()); }
-void Window::SetTop(int top) { mHost->move(mHost->geometry().x(), top - MenuBarOffset()); }
+// The bounds are those of the client area; move() would place the frame.
+void Window::SetLeft(int left) {
+    QRect r = mHost->geometry();
+    r.moveLeft(left);
+    mHost->setGeometry(r);
+}
+
+void Window::SetTop(int top) {
+    QRect r = mHost->geometry();
+    r.moveTop(top - MenuBarOffset());
+    mHost->setGeometry(r);
+}
 void Window::SetWidth(int width) { mHost->resize(width, mHost->height()); ArrangeHost(); }
 void Window::SetHeight(int height) {
     mHost->resize(mHost->width(), height + MenuBarOffset());

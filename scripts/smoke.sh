@@ -1,0 +1,43 @@
+#!/usr/bin/env bash
+# Starts the real program under Xvfb with a window manager: the window must
+# appear, close when asked, and the process must exit with 0.
+set -euo pipefail
+exe=${1:-build/bin/quendle}
+display=:$((90 + RANDOM % 100))
+workdir=$(mktemp -d)
+cleanup() { kill "${wm_pid:-}" "${xvfb_pid:-}" 2>/dev/null || true; rm -rf "$workdir"; }
+trap cleanup EXIT
+
+Xvfb "$display" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb_pid=$!
+export DISPLAY=$display
+for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+openbox >/dev/null 2>&1 &
+wm_pid=$!
+sleep 0.5
+
+# A private home, so the smoke test neither reads nor writes the user's settings.
+HOME=$workdir XDG_CONFIG_HOME=$workdir/config QT_QPA_PLATFORM=xcb "$exe" &
+app_pid=$!
+found=
+for _ in $(seq 100); do
+  if xdotool search --onlyvisible --name '^Quendle$' >/dev/null 2>&1; then found=1; break; fi
+  sleep 0.1
+done
+if [ -z "$found" ]; then
+  echo "smoke: the Quendle window did not appear" >&2
+  kill "$app_pid" 2>/dev/null || true
+  exit 1
+fi
+sleep 1
+wmctrl -c Quendle
+for _ in $(seq 100); do kill -0 "$app_pid" 2>/dev/null || break; sleep 0.1; done
+if kill -0 "$app_pid" 2>/dev/null; then
+  echo "smoke: Quendle did not quit when its window was closed" >&2
+  kill "$app_pid"
+  exit 1
+fi
+code=0
+wait "$app_pid" || code=$?
+echo "smoke: window appeared, closed, exit code $code"
+exit "$code"

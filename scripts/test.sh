@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Sets up a fresh Debian 12 machine (as root), builds Quendle and passes
+# every test: the suite, the suite again under AddressSanitizer and
+# UndefinedBehaviorSanitizer, a smoke run of the real program under Xvfb,
+# and a bounded fuzz run of the preferences reader.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+jobs=$(nproc)
+
+bash scripts/setup.sh
+
+echo "== build and test"
+bash scripts/build.sh build
+(cd build && ctest --output-on-failure -j "$jobs")
+
+echo "== build and test under ASan and UBSan"
+bash scripts/build.sh build-asan -DCMAKE_BUILD_TYPE=Debug -DQUENDLE_SANITIZE=ON -DQUENDLE_BENCH=OFF
+(cd build-asan &&
+  ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
+  LSAN_OPTIONS=suppressions=$PWD/../scripts/lsan.supp:print_suppressions=0 \
+  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+  ctest --output-on-failure -j "$jobs")
+
+echo "== smoke run under Xvfb"
+bash scripts/smoke.sh build/bin/quendle
+
+echo "== fuzz the preferences reader"
+bash scripts/fuzz.sh
