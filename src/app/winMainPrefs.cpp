@@ -52,13 +52,13 @@ void Assign(Color& property, const Variant& value, const Variant& fallback) {
 // user the running program: say where and why, and carry on with the
 // settings in memory.
 void ReportUnreadable(const IOException& e) {
-    MsgBox(QStringLiteral("Quendle could not read its settings from \"%1\": %2.\n\n"
+    MsgBox(QStringLiteral("Quendle could not read its settings.\n\n\"%1\": %2\n\n"
                           "The default settings are used.")
                .arg(e.Path(), e.Reason()));
 }
 
 void ReportUnwritable(const IOException& e) {
-    MsgBox(QStringLiteral("Quendle could not save its settings to \"%1\": %2.\n\n"
+    MsgBox(QStringLiteral("Quendle could not save its settings.\n\n\"%1\": %2\n\n"
                           "The settings stay in effect until Quendle quits.")
                .arg(e.Path(), e.Reason()));
 }
