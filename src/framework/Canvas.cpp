@@ -4,12 +4,38 @@
 #include <QPainter>
 
 #include "CanvasWidget.h"
+#include "ImageGraphics.h"
 #include "PainterGraphics.h"
 #include "Runtime.h"
 
 Canvas::Canvas(Window& owner, const QString& name)
     : RectControl(owner, name, new CanvasWidget), mWidget(static_cast<CanvasWidget*>(Widget())) {
     mWidget->SetOwner(this);
+}
+
+Canvas::~Canvas() = default;
+
+void Canvas::FitSurface() {
+    const qreal ratio = mWidget->devicePixelRatioF();
+    const QSize size = mWidget->size() * ratio;
+    if (mSurface.size() == size)
+        return;
+    QImage surface(size.expandedTo(QSize(1, 1)), QImage::Format_ARGB32_Premultiplied);
+    surface.setDevicePixelRatio(ratio);
+    surface.fill(Qt::transparent);
+    if (!mSurface.isNull()) {
+        QPainter painter(&surface);
+        painter.drawImage(0, 0, mSurface);
+    }
+    mSurface = surface;
+}
+
+Graphics& Canvas::Graphics() {
+    FitSurface();
+    if (!mSurfaceGraphics)
+        mSurfaceGraphics = std::make_unique<ImageGraphics>(mSurface);
+    mWidget->update();
+    return *mSurfaceGraphics;
 }
 
 CanvasWidget::CanvasWidget() {
@@ -22,9 +48,23 @@ void CanvasWidget::paintEvent(QPaintEvent*) {
     if (!mOwner || !mOwner->Paint)
         return;
     PaintScope scope;
+    if (!mOwner->mSurfaceGraphics) {
+        QPainter painter(this);
+        PainterGraphics g(painter, width(), height());
+        Guarded([&] { mOwner->Paint(g); });
+        return;
+    }
+    // Drawn into the retained surface, which then shows over the window's
+    // background where it was cleared.
+    mOwner->FitSurface();
+    {
+        QPainter painter(&mOwner->mSurface);
+        PainterGraphics g(painter, width(), height());
+        Guarded([&] { mOwner->Paint(g); });
+    }
     QPainter painter(this);
-    PainterGraphics g(painter, width(), height());
-    Guarded([&] { mOwner->Paint(g); });
+    painter.fillRect(rect(), palette().window());
+    painter.drawImage(0, 0, mOwner->mSurface);
 }
 
 void CanvasWidget::mousePressEvent(QMouseEvent* event) {

@@ -1,5 +1,9 @@
 #include "Picture.h"
 
+#include <QImageReader>
+
+#include "ImageGraphics.h"
+
 Picture::Picture(int width, int height)
     : mImage(std::max(1, width), std::max(1, height), QImage::Format_ARGB32) {
     mImage.fill(Qt::white);
@@ -15,6 +19,12 @@ Picture* Picture::Mask(bool create) {
         mMask->mImage.fill(Qt::black);
     }
     return mMask.get();
+}
+
+Graphics& Picture::Graphics() {
+    if (!mGraphics)
+        mGraphics = std::make_unique<ImageGraphics>(mImage);
+    return *mGraphics;
 }
 
 QImage Picture::Composed() const {
@@ -33,4 +43,22 @@ QImage Picture::Composed() const {
         }
     }
     return out.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+}
+
+std::unique_ptr<Picture> NewPicture(int width, int height, int) {
+    return std::make_unique<Picture>(width, height);
+}
+
+std::unique_ptr<Picture> OpenAsPicture(const QString& path) {
+    PictureFileLog() << path;
+    QImageReader reader(path);
+    QImage image = reader.read();
+    if (image.isNull())
+        return nullptr;
+    return std::make_unique<Picture>(std::move(image));
+}
+
+QStringList& PictureFileLog() {
+    static QStringList log;
+    return log;
 }

@@ -1,7 +1,12 @@
 #pragma once
 
 #include <QImage>
+#include <QString>
+#include <QStringList>
 #include <memory>
+
+class Graphics;
+class ImageGraphics;
 
 // A picture in memory (32-bit ARGB). Its mask, once it has one, decides
 // each pixel's opacity: black opaque, white transparent, grey between.
@@ -10,6 +15,8 @@ public:
     Picture(int width, int height);
     explicit Picture(QImage image);
     ~Picture();
+    Picture(const Picture&) = delete;
+    Picture& operator=(const Picture&) = delete;
 
     int Width() const { return mImage.width(); }
     int Height() const { return mImage.height(); }
@@ -17,6 +24,9 @@ public:
     // The mask picture; made (all black: fully opaque) when `create` and
     // there is none yet, else nullptr when there is none.
     Picture* Mask(bool create = true);
+
+    // A surface that draws into this picture's pixels (not its mask).
+    ::Graphics& Graphics();
 
     // The pixels with the mask turned into alpha, for drawing.
     QImage Composed() const;
@@ -26,4 +36,17 @@ public:
 private:
     QImage mImage;
     std::unique_ptr<Picture> mMask;
+    std::unique_ptr<ImageGraphics> mGraphics;
 };
+
+// A new picture for drawing off-screen, white and without a mask. Every
+// depth is held as 32 bits.
+std::unique_ptr<Picture> NewPicture(int width, int height, int depth = 32);
+
+// The picture in the file at `path`; nullptr when the file is missing or
+// cannot be decoded (BMP and every other format the toolkit reads).
+std::unique_ptr<Picture> OpenAsPicture(const QString& path);
+
+// Every path OpenAsPicture was asked for, found or not, in order: lets
+// tests see which files a drawing read. Tests clear it themselves.
+QStringList& PictureFileLog();
