@@ -4,7 +4,6 @@
 #include <QTest>
 
 #include "FolderItem.h"
-#include "IOException.h"
 
 class TestFiles : public QObject {
     Q_OBJECT
@@ -17,13 +16,6 @@ class TestFiles : public QObject {
     }
 
 private slots:
-    void childIsAPlainNameOnly() {
-        const FolderItem folder(dir.path());
-        QCOMPARE(folder.Child("a.plist")->NativePath(), dir.path() + "/a.plist");
-        for (const QString& bad : QStringList{"", ".", "..", "a/b", "/abs", QString("a") + QChar(0)})
-            QVERIFY2(!folder.Child(bad), qPrintable(bad));
-    }
-
     void textFileAppearsWhenClosed() {
         const FolderItem file = *FolderItem(dir.path() + "/new/deeper").Child("t.txt");
         QVERIFY(!file.Exists());
@@ -53,25 +45,6 @@ private slots:
         }
         QCOMPARE(Bytes(file.NativePath()), QByteArray("old\n"));
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"keep.txt"});
-    }
-
-    void refusalsNameThePathAndTheReason() {
-        const FolderItem folderAsFile = *FolderItem(dir.path()).Child("folder");
-        QVERIFY(QDir(dir.path()).mkdir("folder"));
-        try {
-            folderAsFile.OpenAsTextFile();
-            QFAIL("a folder opened as a text file");
-        } catch (const IOException& e) {
-            QCOMPARE(e.Path(), folderAsFile.NativePath());
-            QVERIFY(!e.Reason().isEmpty());
-        }
-        try {
-            FolderItem(dir.path() + "/missing.txt").OpenAsTextFile();
-            QFAIL("a missing file opened");
-        } catch (const IOException& e) {
-            QVERIFY(e.Reason().contains("No such file"));
-        }
-        QVERIFY_THROWS_EXCEPTION(IOException, folderAsFile.CreateTextFile().Close());
     }
 };
 
