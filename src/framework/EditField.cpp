@@ -11,10 +11,10 @@ namespace {
 
 // The line edit that hands its keys and its loss of focus to the control.
 class EditFieldWidget : public QLineEdit {
-public:
+  public:
     void SetOwner(EditField* owner) { mOwner = owner; }
 
-protected:
+  protected:
     void keyPressEvent(QKeyEvent* event) override {
         if (mOwner && mOwner->KeyDown) {
             const QString key = KeyText(*event);
@@ -24,6 +24,19 @@ protected:
             }
         }
         QLineEdit::keyPressEvent(event);
+    }
+
+    // As on the desktop this program comes from, a field that gains the
+    // focus from the keyboard or the program offers its whole text for
+    // retyping; a click places the caret, and a window coming back to the
+    // front leaves the selection as it was.
+    void focusInEvent(QFocusEvent* event) override {
+        QLineEdit::focusInEvent(event);
+        const Qt::FocusReason reason = event->reason();
+        const bool returning = reason == Qt::ActiveWindowFocusReason && mHadFocus;
+        if (reason != Qt::MouseFocusReason && reason != Qt::PopupFocusReason && !returning)
+            selectAll();
+        mHadFocus = true;
     }
 
     void focusOutEvent(QFocusEvent* event) override {
@@ -36,8 +49,9 @@ protected:
             Guarded([&] { mOwner->LostFocus(); });
     }
 
-private:
+  private:
     EditField* mOwner = nullptr;
+    bool mHadFocus = false;
 };
 
 } // namespace
@@ -50,24 +64,40 @@ EditField::EditField(Window& owner, const QString& name)
 
 // The widget outlives this part of the object by a moment; no handler may
 // reach a control that is going away.
-EditField::~EditField() { static_cast<EditFieldWidget*>(mEdit)->SetOwner(nullptr); }
+EditField::~EditField() {
+    static_cast<EditFieldWidget*>(mEdit)->SetOwner(nullptr);
+}
 
-QString EditField::Text() const { return mEdit->text(); }
-void EditField::SetText(const QString& text) { mEdit->setText(text); }
+QString EditField::Text() const {
+    return mEdit->text();
+}
+void EditField::SetText(const QString& text) {
+    mEdit->setText(text);
+}
 
 int EditField::SelStart() const {
     return mEdit->hasSelectedText() ? mEdit->selectionStart() : mEdit->cursorPosition();
 }
 
-void EditField::SetSelStart(int start) { mEdit->setCursorPosition(start); }
+void EditField::SetSelStart(int start) {
+    mEdit->setCursorPosition(start);
+}
 
-int EditField::SelLength() const { return mEdit->selectionLength(); }
+int EditField::SelLength() const {
+    return mEdit->selectionLength();
+}
 
-void EditField::SetSelLength(int length) { mEdit->setSelection(SelStart(), length); }
+void EditField::SetSelLength(int length) {
+    mEdit->setSelection(SelStart(), length);
+}
 
-QString EditField::SelText() const { return mEdit->selectedText(); }
+QString EditField::SelText() const {
+    return mEdit->selectedText();
+}
 
-void EditField::SetSelText(const QString& text) { mEdit->insert(text); }
+void EditField::SetSelText(const QString& text) {
+    mEdit->insert(text);
+}
 
 void EditField::SetTextFont(const QString& name) {
     mTextFont = name;

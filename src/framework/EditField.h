@@ -10,7 +10,7 @@ class QLineEdit;
 // swallows it by returning true; keys held with Ctrl (paste, undo, ...) and
 // text from an input method do not go through it.
 class EditField : public RectControl {
-public:
+  public:
     EditField(Window& owner, const QString& name);
     ~EditField() override;
 
@@ -37,7 +37,7 @@ public:
     std::function<bool(const QString& key)> KeyDown;
     std::function<void()> LostFocus;
 
-private:
+  private:
     void ApplyFont();
 
     QLineEdit* mEdit;

@@ -18,21 +18,33 @@ PushButton::PushButton(Window& owner, const QString& name)
     });
 }
 
-QString PushButton::Caption() const { return mButton->text(); }
-void PushButton::SetCaption(const QString& caption) { mButton->setText(caption); }
+QString PushButton::Caption() const {
+    return mButton->text();
+}
+void PushButton::SetCaption(const QString& caption) {
+    mButton->setText(caption);
+}
 
-bool PushButton::Default() const { return mButton->isDefault(); }
+bool PushButton::Default() const {
+    return mButton->isDefault();
+}
 void PushButton::SetDefault(bool isDefault) {
     mButton->setAutoDefault(isDefault);
     mButton->setDefault(isDefault);
 }
 
 // The sheet's Escape handling looks for this property (WindowHost::reject).
-bool PushButton::Cancel() const { return mButton->property("cancelButton").toBool(); }
-void PushButton::SetCancel(bool isCancel) { mButton->setProperty("cancelButton", isCancel); }
+bool PushButton::Cancel() const {
+    return mButton->property("cancelButton").toBool();
+}
+void PushButton::SetCancel(bool isCancel) {
+    mButton->setProperty("cancelButton", isCancel);
+}
 
 void PushButton::SetTextFont(const QString& name) {
     mButton->setFont(PainterGraphics::FontFor(name, 0, false, false));
 }
 
-void PushButton::Push() { mButton->click(); }
+void PushButton::Push() {
+    mButton->click();
+}

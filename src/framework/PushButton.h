@@ -11,7 +11,7 @@ class QPushButton;
 // it is not in the Tab order, so a sheet's keyboard focus starts in and
 // stays among its fields; clicking it does not take the focus either.
 class PushButton : public RectControl {
-public:
+  public:
     PushButton(Window& owner, const QString& name);
 
     QString Caption() const;
@@ -27,6 +27,6 @@ public:
 
     std::function<void()> Action;
 
-private:
+  private:
     QPushButton* mButton;
 };

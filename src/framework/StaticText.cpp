@@ -12,8 +12,12 @@ StaticText::StaticText(Window& owner, const QString& name)
     SetTextFont(QStringLiteral("SmallSystem"));
 }
 
-QString StaticText::Text() const { return mLabel->text(); }
-void StaticText::SetText(const QString& text) { mLabel->setText(text); }
+QString StaticText::Text() const {
+    return mLabel->text();
+}
+void StaticText::SetText(const QString& text) {
+    mLabel->setText(text);
+}
 
 void StaticText::SetTextFont(const QString& name) {
     mLabel->setFont(PainterGraphics::FontFor(name, 0, false, false));

@@ -41,5 +41,9 @@ UpDownArrows::UpDownArrows(Window& owner, const QString& name)
     });
 }
 
-void UpDownArrows::PushUp() { mUp->click(); }
-void UpDownArrows::PushDown() { mDown->click(); }
+void UpDownArrows::PushUp() {
+    mUp->click();
+}
+void UpDownArrows::PushDown() {
+    mDown->click();
+}

@@ -9,7 +9,7 @@ class QToolButton;
 // A pair of small arrows, up over down. Held down, an arrow repeats. The
 // arrows never take the keyboard focus, so it stays where the user left it.
 class UpDownArrows : public RectControl {
-public:
+  public:
     UpDownArrows(Window& owner, const QString& name);
 
     // Presses an arrow as a click would.
@@ -19,7 +19,7 @@ public:
     std::function<void()> Up;
     std::function<void()> Down;
 
-private:
+  private:
     QToolButton* mUp;
     QToolButton* mDown;
 };
