@@ -14,7 +14,9 @@ const QString twoDigits = QStringLiteral("00");
 
 // Each field's text as the whole number it reads as; a run of digits past
 // the 32-bit range reads as the nearest end of that range.
-std::int32_t ValueOf(const EditField& field) { return ToInt32(Val(field.Text())); }
+std::int32_t ValueOf(const EditField& field) {
+    return ToInt32(Val(field.Text()));
+}
 
 } // namespace
 
@@ -30,7 +32,9 @@ void winSet::Layout() {
     SetResizeable(true);
 }
 
-void winSet::CreateControls() { CreateControls0(); }
+void winSet::CreateControls() {
+    CreateControls0();
+}
 
 void winSet::CreateControls0() {
     btnCancel = &AddControl<PushButton>(QStringLiteral("btnCancel"));
@@ -134,12 +138,24 @@ void winSet::StepDown(EditField& field, int limit) {
     field.SetFocus();
 }
 
-void winSet::aHr_Up() { StepUp(*eHr, 99); }
-void winSet::aHr_Down() { StepDown(*eHr, 99); }
-void winSet::aMin_Up() { StepUp(*eMin, 59); }
-void winSet::aMin_Down() { StepDown(*eMin, 59); }
-void winSet::aSec_Up() { StepUp(*eSec, 59); }
-void winSet::aSec_Down() { StepDown(*eSec, 59); }
+void winSet::aHr_Up() {
+    StepUp(*eHr, 99);
+}
+void winSet::aHr_Down() {
+    StepDown(*eHr, 99);
+}
+void winSet::aMin_Up() {
+    StepUp(*eMin, 59);
+}
+void winSet::aMin_Down() {
+    StepDown(*eMin, 59);
+}
+void winSet::aSec_Up() {
+    StepUp(*eSec, 59);
+}
+void winSet::aSec_Down() {
+    StepDown(*eSec, 59);
+}
 
 // Control characters and everything beyond ASCII pass; other non-digits are
 // swallowed. A digit is judged as if appended to the text left once the
@@ -160,17 +176,31 @@ bool winSet::FilterDigit(EditField& field, const QString& key, double limit) {
     return false;
 }
 
-bool winSet::eHr_KeyDown(const QString& key) { return FilterDigit(*eHr, key, 99); }
-bool winSet::eMin_KeyDown(const QString& key) { return FilterDigit(*eMin, key, 59); }
-bool winSet::eSec_KeyDown(const QString& key) { return FilterDigit(*eSec, key, 59); }
+bool winSet::eHr_KeyDown(const QString& key) {
+    return FilterDigit(*eHr, key, 99);
+}
+bool winSet::eMin_KeyDown(const QString& key) {
+    return FilterDigit(*eMin, key, 59);
+}
+bool winSet::eSec_KeyDown(const QString& key) {
+    return FilterDigit(*eSec, key, 59);
+}
 
 // The number is formatted straight from Val, so 105 stays 105 and an
 // empty field shows 00.
-void winSet::ShowTwoDigits(EditField& field) { field.SetText(Format(Val(field.Text()), twoDigits)); }
+void winSet::ShowTwoDigits(EditField& field) {
+    field.SetText(Format(Val(field.Text()), twoDigits));
+}
 
-void winSet::eHr_LostFocus() { ShowTwoDigits(*eHr); }
-void winSet::eMin_LostFocus() { ShowTwoDigits(*eMin); }
-void winSet::eSec_LostFocus() { ShowTwoDigits(*eSec); }
+void winSet::eHr_LostFocus() {
+    ShowTwoDigits(*eHr);
+}
+void winSet::eMin_LostFocus() {
+    ShowTwoDigits(*eMin);
+}
+void winSet::eSec_LostFocus() {
+    ShowTwoDigits(*eSec);
+}
 
 // Stores the fields as they read, never starting the count: the main window
 // shows the new time at its next tick.
@@ -179,11 +209,12 @@ void winSet::btnOk_Action() {
     main.SetHours = ValueOf(*eHr);
     main.SetMinutes = ValueOf(*eMin);
     main.SetSeconds = ValueOf(*eSec);
-    main.CurrentSeconds =
-        SaturatingAdd(SaturatingAdd(SaturatingMul(main.SetHours, 3600),
-                                    SaturatingMul(main.SetMinutes, 60)),
-                      main.SetSeconds);
+    main.CurrentSeconds = SaturatingAdd(
+        SaturatingAdd(SaturatingMul(main.SetHours, 3600), SaturatingMul(main.SetMinutes, 60)),
+        main.SetSeconds);
     Close();
 }
 
-void winSet::btnCancel_Action() { Close(); }
+void winSet::btnCancel_Action() {
+    Close();
+}

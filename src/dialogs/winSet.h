@@ -17,7 +17,7 @@ class UpDownArrows;
 // seconds is summed with saturation: it stops at 2147483647 (or at the
 // negative end, for pasted signs) rather than wrapping around.
 class winSet : public Window {
-public:
+  public:
     winSet();
 
     // The controls, in the order they are created.
@@ -50,12 +50,12 @@ public:
 
     void Event_Open() override;
 
-protected:
+  protected:
     void Layout() override;
     void CreateControls() override;
     void CreateControls0();
 
-private:
+  private:
     // The three rows differ only in their field and their limit.
     static void StepUp(EditField& field, int limit);
     static void StepDown(EditField& field, int limit);
