@@ -191,7 +191,11 @@ void Window::ShowWithin(Window& parent, int) {
         return;
     }
     const QSize size = mHost->size();
-    mHost->setParent(parent.Host(), mHost->windowFlags() | Qt::Sheet | Qt::Dialog);
+    // Qt::Sheet and Qt::Dialog or-ed together make Qt::Drawer, which never
+    // becomes the active window on Linux: the type is replaced, not added to.
+    // Qt::Sheet | Qt::Dialog is Qt::Drawer, which X11 window managers treat
+    // as a utility window: the type is replaced, not added to.
+    mHost->setParent(parent.Host(), (mHost->windowFlags() & ~Qt::WindowType_Mask) | Qt::Dialog);
     mHost->resize(size);
     ArrangeHost();
     mHost->open(); // window-modal; returns at once

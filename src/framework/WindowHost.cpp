@@ -10,7 +10,9 @@
 WindowHost::WindowHost(Window& window, bool sheet) : mWindow(window), mSheet(sheet) {
     if (!sheet)
         setWindowFlags(Qt::Window);
-    setFocusPolicy(Qt::StrongFocus);
+    // A document window takes the keys itself when no control does. A
+    // sheet must not: it would be a stop of its own in the Tab order.
+    setFocusPolicy(sheet ? Qt::NoFocus : Qt::StrongFocus);
 }
 
 void WindowHost::CloseQuietly() {
