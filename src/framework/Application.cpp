@@ -64,6 +64,9 @@ void Application::Shutdown() {
     if (!app)
         return;
     app->SetMouseCursor(MouseCursor::StandardPointer);
+    // Closed windows go first: a closed sheet's widgets still hang from its
+    // parent window's, which deleting the parent would take with it.
+    Collector()->Collect();
     // Releases the windows without raising their Close events, newest first.
     while (!app->mWindows.empty()) {
         Window* w = app->mWindows.back();
