@@ -6,6 +6,7 @@
 #include <cmath>
 #include <limits>
 
+#include "GlyphCache.h"
 #include "Picture.h"
 
 namespace {
@@ -62,9 +63,8 @@ int PainterGraphics::TextAscent() { return QFontMetrics(CurrentFont()).ascent();
 int PainterGraphics::TextHeight() { return QFontMetrics(CurrentFont()).height(); }
 
 void PainterGraphics::DrawString(const QString& text, double x, double y) {
-    mPainter.setFont(CurrentFont());
-    mPainter.setPen(ToQColor(mForeColor));
-    mPainter.drawText(QPointF(x, y), text);
+    GlyphCache::Instance().DrawText(mPainter, CurrentFont(), QPointF(x, y), text,
+                                    ToQColor(mForeColor));
 }
 
 void PainterGraphics::FillRect(int x, int y, int width, int height) {
