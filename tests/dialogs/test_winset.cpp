@@ -117,6 +117,19 @@ class WinSetTest : public QObject {
         QCOMPARE(s->eHr->Text(), QString("4"));
     }
 
+    void ctrlTOpensTheSheetOnTheMainWindow() {
+        w->SetMinutes = 12;
+        QTest::keyClick(w->Host(), Qt::Key_T, Qt::ControlModifier);
+        winSet* s = nullptr;
+        for (Window* open : Application::Instance()->Windows())
+            if (auto* found = dynamic_cast<winSet*>(open))
+                s = found;
+        QVERIFY(s);
+        QVERIFY(s->Host()->isVisible());
+        QCOMPARE(s->Host()->parentWidget(), w->Host());
+        QCOMPARE(s->eMin->Text(), QString("12"));
+    }
+
     void tabMovesAmongTheFieldsOnly() {
         winSet* s = open();
         s->eHr->SetFocus();
