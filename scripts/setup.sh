@@ -9,7 +9,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
   libcanberra-dev libxcb1-dev
   # run: the alert sound and its theme, the D-Bus session
-  libcanberra0 libcanberra-pulse sound-theme-freedesktop dbus dbus-x11 fonts-dejavu-core
+  libcanberra0 sound-theme-freedesktop dbus dbus-x11 fonts-dejavu-core
   # tests, benchmarks and fuzzing
   libbenchmark-dev clang libclang-rt-14-dev
   xvfb xauth openbox xdotool wmctrl x11-utils imagemagick

@@ -4,6 +4,7 @@
 #include "MenuBar.h"
 #include "TextFunctions.h"
 #include "winMain.h"
+#include "winSet.h"
 
 namespace {
 // The state icon's square, both edges included: 17 x 17 pixels at 10, 10.
@@ -68,7 +69,10 @@ bool winMain::TimerStart_Action() {
     return true;
 }
 
-bool winMain::TimerSet_Action() { return true; }
+bool winMain::TimerSet_Action() {
+    Implicit<winSet>().ShowWithin(*this, -1);
+    return true;
+}
 
 bool winMain::FilePreferences_Action() { return true; }
 
