@@ -4,13 +4,17 @@
 #include <QMenuBar>
 #include <QtTest>
 
+#include <QClipboard>
+
 #include "App.h"
 #include "Canvas.h"
+#include "EditField.h"
 #include "FakeServices.h"
 #include "MenuBar1.h"
 #include "Startup.h"
 #include "Timer.h"
 #include "winMain.h"
+#include "winSet.h"
 
 class InputTest : public QObject {
     Q_OBJECT
@@ -133,6 +137,31 @@ private slots:
     void quitItemQuitsWithZero() {
         item("FileQuit")->Action()->trigger();
         QCOMPARE(fake->quitCodes, QList<int>{0});
+    }
+
+    void editCommandsActOnTheFocusedField() {
+        QTest::keyClick(w->Host(), Qt::Key_T, Qt::ControlModifier);
+        auto& set = Implicit<winSet>();
+        QVERIFY(QTest::qWaitForWindowActive(set.Host()));
+        auto& field = set.Find<EditField>("eMin");
+        field.SetText("42");
+        field.SetFocus();
+        QTRY_VERIFY(field.HasFocus());
+        field.SetSelStart(0);
+        field.SetSelLength(2);
+        w->PrepareMenus();
+        QVERIFY(item("EditCopy")->Enabled() && item("EditCut")->Enabled());
+        item("EditCopy")->Action()->trigger();
+        QCOMPARE(QGuiApplication::clipboard()->text(), QString("42"));
+        item("EditClear")->Action()->trigger();
+        QCOMPARE(field.Text(), QString());
+        w->PrepareMenus();
+        QVERIFY(!item("EditCopy")->Enabled() && item("EditPaste")->Enabled());
+        item("EditPaste")->Action()->trigger();
+        QCOMPARE(field.Text(), QString("42"));
+        w->PrepareMenus();
+        item("EditSelectAll")->Action()->trigger();
+        QCOMPARE(field.SelLength(), 2);
     }
 
     void startKeysActInEveryState_data() {
