@@ -26,8 +26,10 @@ HOME_DIR=$(mktemp -d)
 Xvfb ":$NUM" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
 XVFB=$!
 APP=
+WM=
 cleanup() {
     [ -n "$APP" ] && kill "$APP" 2>/dev/null || true
+    [ -n "$WM" ] && kill "$WM" 2>/dev/null || true
     kill "$XVFB" 2>/dev/null || true
     rm -rf "$HOME_DIR"
 }
@@ -36,6 +38,12 @@ sleep 1
 
 export DISPLAY=":$NUM" XDG_CONFIG_HOME="$HOME_DIR/config" XDG_RUNTIME_DIR="$HOME_DIR"
 export QT_QPA_PLATFORM=xcb
+# A window manager gives the sheet the keyboard focus as a desktop would.
+if command -v openbox >/dev/null; then
+    openbox >/dev/null 2>&1 &
+    WM=$!
+    sleep 1
+fi
 "$EXE" >/dev/null 2>&1 &
 APP=$!
 WIN=$(xdotool search --sync --onlyvisible --name '^Quendle$' | head -n 1)
@@ -45,9 +53,6 @@ if [ "$MODE" = count ]; then
     xdotool windowfocus --sync "$WIN"
     xdotool key --window "$WIN" ctrl+t
     sleep 1
-    # Without a window manager the sheet gets the focus only when asked.
-    SHEET=$(xdotool search --onlyvisible --name '.' | grep -v "^$WIN\$" | tail -n 1)
-    xdotool windowfocus --sync "$SHEET"
     xdotool type --delay 100 01     # hours, typed over the selected field
     xdotool key Return              # Set
     sleep 1
