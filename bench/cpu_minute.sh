@@ -50,14 +50,15 @@ WIN=$(xdotool search --sync --onlyvisible --name '^Quendle$' | head -n 1)
 sleep 1
 
 if [ "$MODE" = count ]; then
-    xdotool windowfocus --sync "$WIN"
-    xdotool key --window "$WIN" ctrl+t
-    sleep 1
+    xdotool windowactivate --sync "$WIN"
+    xdotool key ctrl+t
+    SHEET=$(xdotool search --sync --onlyvisible --name '^Set Timer$' | head -n 1)
+    xdotool windowactivate --sync "$SHEET"
     xdotool type --delay 100 01     # hours, typed over the selected field
     xdotool key Return              # Set
     sleep 1
-    xdotool windowfocus --sync "$WIN"
-    xdotool key --window "$WIN" space # Start
+    xdotool windowactivate --sync "$WIN"
+    xdotool key space               # Start
     sleep 1
 fi
 

@@ -17,7 +17,6 @@ echo "== build and test under ASan and UBSan"
 bash scripts/build.sh build-asan -DCMAKE_BUILD_TYPE=Debug -DQUENDLE_SANITIZE=ON -DQUENDLE_BENCH=OFF
 (cd build-asan &&
   ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
-  LSAN_OPTIONS=suppressions=$PWD/../scripts/lsan.supp:print_suppressions=0 \
   UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
   ctest --output-on-failure -j "$jobs")
 

@@ -52,7 +52,7 @@ public:
 
     // Asks for a repaint. Every control here paints its whole surface, so
     // no erasing is ever needed and `erase` changes nothing.
-    void Refresh(bool erase = true);
+    virtual void Refresh(bool erase = true);
     void SetFocus();
     bool HasFocus() const;
 

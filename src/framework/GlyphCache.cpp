@@ -3,7 +3,6 @@
 #include <QGlyphRun>
 #include <QPainter>
 #include <QRawFont>
-#include <QTextLayout>
 #include <cmath>
 
 namespace {
@@ -15,6 +14,31 @@ QGlyphRun SingleGlyph(const QRawFont& font, quint32 index) {
     return run;
 }
 } // namespace
+
+// Cuts the transparent margin off a rendered glyph: every repaint blits it,
+// and the margin left room for slant and weight that most glyphs never use.
+static void Trim(GlyphCache::Glyph& glyph) {
+    const QImage& image = glyph.image;
+    int left = image.width(), right = -1, top = image.height(), bottom = -1;
+    for (int y = 0; y < image.height(); ++y) {
+        const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            if (qAlpha(row[x]) == 0)
+                continue;
+            left = std::min(left, x);
+            right = std::max(right, x);
+            top = std::min(top, y);
+            bottom = std::max(bottom, y);
+        }
+    }
+    if (right < 0) { // nothing inked: a blank
+        glyph.image = QImage();
+        return;
+    }
+    const QRect inked(left, top, right - left + 1, bottom - top + 1);
+    glyph.image = image.copy(inked);
+    glyph.offset += inked.topLeft();
+}
 
 GlyphCache& GlyphCache::Instance() {
     static GlyphCache cache;
@@ -39,30 +63,25 @@ const GlyphCache::Glyph* GlyphCache::Render(const Key& key, const QRawFont& font
         painter.drawGlyphRun(sub - QPointF(box.topLeft()), SingleGlyph(font, key.glyph));
     }
     ++mRendered;
+    Trim(*glyph);
     const Glyph* kept = glyph.get();
     const qint64 cost = glyph->image.sizeInBytes();
     // A glyph larger than the whole cache is not kept (QCache deletes it).
     return mGlyphs.insert(key, glyph.release(), cost) ? kept : nullptr;
 }
 
-void GlyphCache::DrawText(QPainter& painter, const QFont& font, QPointF baseline,
-                          const QString& text, const QColor& color) {
-    if (font.pixelSize() < kSmallestCachedSize || !painter.transform().isIdentity()) {
-        painter.setFont(font);
+void GlyphCache::DrawText(QPainter& painter, const TextLayoutCache::FontEntry& font,
+                          QPointF baseline, const QString& text, const QColor& color) {
+    if (font.font.pixelSize() < kSmallestCachedSize || !painter.deviceTransform().isIdentity()) {
+        painter.setFont(font.font);
         painter.setPen(color);
         painter.drawText(baseline, text);
         return;
     }
-    // The same shaping and positions as drawText: one line, no wrapping.
-    QTextLayout layout(text, font);
-    layout.beginLayout();
-    QTextLine line = layout.createLine();
-    layout.endLayout();
-    if (!line.isValid())
-        return;
-    const QPointF origin(baseline.x(), baseline.y() - line.ascent());
-    const QString fontKey = font.key();
-    for (const QGlyphRun& run : layout.glyphRuns()) {
+    const TextLayoutCache::Shaped& shaped = TextLayoutCache::Instance().Shape(font, text);
+    const QPointF origin(baseline.x(), baseline.y() - shaped.ascent);
+    const QString& fontKey = font.key;
+    for (const QGlyphRun& run : shaped.runs) {
         const QRawFont raw = run.rawFont();
         const QList<quint32> indexes = run.glyphIndexes();
         const QList<QPointF> positions = run.positions();
@@ -77,7 +96,8 @@ void GlyphCache::DrawText(QPainter& painter, const QFont& font, QPointF baseline
             if (!glyph)
                 glyph = Render(key, raw);
             if (glyph) {
-                painter.drawImage(QPoint(int(wholeX), int(wholeY)) + glyph->offset, glyph->image);
+                if (!glyph->image.isNull())
+                    painter.drawImage(QPoint(int(wholeX), int(wholeY)) + glyph->offset, glyph->image);
                 ++mBlitted;
             } else {
                 painter.setPen(color);

@@ -5,6 +5,8 @@
 #include <QImage>
 #include <QPoint>
 
+#include "TextLayoutCache.h"
+
 class QPainter;
 class QRawFont;
 
@@ -24,13 +26,18 @@ public:
     static GlyphCache& Instance();
 
     // Draws `text` as drawText(baseline, text) with `font` and `color` would.
-    void DrawText(QPainter& painter, const QFont& font, QPointF baseline, const QString& text,
-                  const QColor& color);
+    void DrawText(QPainter& painter, const TextLayoutCache::FontEntry& font, QPointF baseline,
+                  const QString& text, const QColor& color);
 
     // How many glyphs were rendered (cache misses) and blitted, for tests.
     qint64 Rendered() const { return mRendered; }
     qint64 Blitted() const { return mBlitted; }
     void Clear() { mGlyphs.clear(); }
+
+    struct Glyph {
+        QImage image;  // premultiplied; null for a glyph that inks nothing
+        QPoint offset; // of the image's top-left from the whole-pixel pen position
+    };
 
 private:
     struct Key {
@@ -44,11 +51,6 @@ private:
             return qHashMulti(seed, k.font, k.glyph, k.color, k.fracX, k.fracY);
         }
     };
-    struct Glyph {
-        QImage image;  // premultiplied, transparent around the glyph
-        QPoint offset; // of the image's top-left from the whole-pixel pen position
-    };
-
     GlyphCache() : mGlyphs(kCapacity) {}
     // Renders and keeps the glyph of `key`; nullptr when it is too large to keep.
     const Glyph* Render(const Key& key, const QRawFont& font);

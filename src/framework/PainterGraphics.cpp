@@ -1,7 +1,5 @@
 #include "PainterGraphics.h"
 
-#include <QFontDatabase>
-#include <QFontMetrics>
 #include <QPainter>
 #include <cmath>
 #include <limits>
@@ -17,50 +15,35 @@ PainterGraphics::PainterGraphics(QPainter& painter, int width, int height)
     : mPainter(painter), mWidth(width), mHeight(height) {}
 
 QFont PainterGraphics::FontFor(const QString& name, int size, bool bold, bool italic) {
-    QFont font;
-    if (name.isEmpty() || name == QLatin1String("System") || name == QLatin1String("SmallSystem")) {
-        font = QFontDatabase::systemFont(name == QLatin1String("SmallSystem")
-                                             ? QFontDatabase::SmallestReadableFont
-                                             : QFontDatabase::GeneralFont);
-    } else {
-        font = QFont(name);
-    }
-    if (size > 0)
-        font.setPixelSize(size);
-    font.setBold(bold);
-    font.setItalic(italic);
-    return font;
+    return TextLayoutCache::Instance().Font(name, size, bold, italic).font;
 }
 
-const QFont& PainterGraphics::CurrentFont() {
+const TextLayoutCache::FontEntry& PainterGraphics::CurrentFont() {
     if (mFontSize != TextSize() || mFontName != mTextFont || mFontBold != mBold ||
         mFontItalic != mItalic) {
         mFontName = mTextFont;
         mFontSize = TextSize();
         mFontBold = mBold;
         mFontItalic = mItalic;
-        mFont = FontFor(mFontName, mFontSize, mFontBold, mFontItalic);
+        mFont = TextLayoutCache::Instance().Font(mFontName, mFontSize, mFontBold, mFontItalic);
     }
     return mFont;
 }
 
 double PainterGraphics::StringWidth(const QString& text) {
-    return QFontMetricsF(CurrentFont()).horizontalAdvance(text);
+    return TextLayoutCache::Instance().Width(CurrentFont(), text);
 }
 
 int PainterGraphics::StringHeight(const QString& text, double wrapWidth) {
-    const QFontMetrics metrics(CurrentFont());
-    const int wrap = wrapWidth > 0 && wrapWidth < std::numeric_limits<int>::max()
+    const int wrap = wrapWidth > 0 && wrapWidth < std::numeric_limits<int>::max() / 2
                          ? static_cast<int>(wrapWidth)
                          : std::numeric_limits<int>::max() / 2;
-    const QRect box = metrics.boundingRect(QRect(0, 0, wrap, std::numeric_limits<int>::max() / 2),
-                                           Qt::TextWordWrap, text);
-    return box.height();
+    return TextLayoutCache::Instance().Height(CurrentFont(), text, wrap);
 }
 
-int PainterGraphics::TextAscent() { return QFontMetrics(CurrentFont()).ascent(); }
+int PainterGraphics::TextAscent() { return TextLayoutCache::Instance().Ascent(CurrentFont()); }
 
-int PainterGraphics::TextHeight() { return QFontMetrics(CurrentFont()).height(); }
+int PainterGraphics::TextHeight() { return TextLayoutCache::Instance().LineHeight(CurrentFont()); }
 
 void PainterGraphics::DrawString(const QString& text, double x, double y) {
     GlyphCache::Instance().DrawText(mPainter, CurrentFont(), QPointF(x, y), text,

@@ -1,10 +1,9 @@
 #pragma once
 
 #include <QFont>
-#include <QFontMetricsF>
-#include <optional>
 
 #include "Graphics.h"
+#include "TextLayoutCache.h"
 
 class QPainter;
 
@@ -36,13 +35,13 @@ public:
     static QFont FontFor(const QString& name, int size, bool bold, bool italic);
 
 private:
-    const QFont& CurrentFont();
+    const TextLayoutCache::FontEntry& CurrentFont();
 
     QPainter& mPainter;
     int mWidth;
     int mHeight;
-    // The font made for the last drawing state, made again when it changes.
-    QFont mFont;
+    // The font of the last drawing state, looked up again when it changes.
+    TextLayoutCache::FontEntry mFont;
     QString mFontName;
     int mFontSize = -1;
     bool mFontBold = false;

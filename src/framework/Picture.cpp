@@ -30,6 +30,12 @@ Graphics& Picture::Graphics() {
 QImage Picture::Composed() const {
     if (!mMask)
         return mImage;
+    // A QImage's cache key changes whenever its pixels may have changed.
+    if (!mComposed.isNull() && mComposedImageKey == mImage.cacheKey() &&
+        mComposedMaskKey == mMask->mImage.cacheKey())
+        return mComposed;
+    mComposedImageKey = mImage.cacheKey();
+    mComposedMaskKey = mMask->mImage.cacheKey();
     QImage out = mImage.convertToFormat(QImage::Format_ARGB32);
     const QImage mask = mMask->mImage.convertToFormat(QImage::Format_ARGB32);
     for (int y = 0; y < out.height(); ++y) {
@@ -42,7 +48,8 @@ QImage Picture::Composed() const {
             px[x] = qRgba(qRed(px[x]), qGreen(px[x]), qBlue(px[x]), alpha * qAlpha(px[x]) / 255);
         }
     }
-    return out.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    mComposed = out.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    return mComposed;
 }
 
 std::unique_ptr<Picture> NewPicture(int width, int height, int) {

@@ -28,7 +28,9 @@ public:
     // A surface that draws into this picture's pixels (not its mask).
     ::Graphics& Graphics();
 
-    // The pixels with the mask turned into alpha, for drawing.
+    // The pixels with the mask turned into alpha, for drawing. Kept until
+    // the picture or its mask changes: the state icons are drawn at every
+    // repaint.
     QImage Composed() const;
     QImage& Image() { return mImage; }
     const QImage& Image() const { return mImage; }
@@ -37,6 +39,10 @@ private:
     QImage mImage;
     std::unique_ptr<Picture> mMask;
     std::unique_ptr<ImageGraphics> mGraphics;
+    // Composed() as last made, and the versions of the pixels it was made of.
+    mutable QImage mComposed;
+    mutable qint64 mComposedImageKey = 0;
+    mutable qint64 mComposedMaskKey = 0;
 };
 
 // A new picture for drawing off-screen, white and without a mask. Every

@@ -217,7 +217,12 @@ void Window::HostClosed() {
         app->WindowClosed(this);
 }
 
-void Window::Refresh(bool) { mHost->update(); }
+void Window::Refresh(bool erase) {
+    for (auto& control : mControls)
+        if (auto* rc = dynamic_cast<RectControl*>(control.get()))
+            rc->Refresh(erase);
+    mHost->update();
+}
 
 void Window::SetFocus() {
     mHost->activateWindow();
