@@ -94,21 +94,6 @@ void Application::SetMouseCursor(MouseCursor cursor) {
             QApplication::restoreOverrideCursor();
 }
 
-void Application::AddMenuHandler(const QString& itemName, std::function<bool()> handler) {
-    mMenuHandlers.insert(itemName, std::move(handler));
-}
-
-bool Application::HasMenuHandler(const QString& itemName) const {
-    return mMenuHandlers.contains(itemName);
-}
-
-bool Application::HandleMenu(const QString& itemName) {
-    auto it = mMenuHandlers.find(itemName);
-    if (it == mMenuHandlers.end())
-        return false;
-    return it.value()();
-}
-
 void Application::WindowOpened(Window* w) { mWindows.push_back(w); }
 
 void Application::WindowGone(Window* w) {

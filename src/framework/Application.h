@@ -6,6 +6,8 @@
 #include <memory>
 #include <vector>
 
+#include "MenuHandlers.h"
+
 class MenuBar;
 class Window;
 
@@ -15,7 +17,7 @@ enum class MouseCursor { StandardPointer, FingerPointer };
 // The application object: the one menu bar, the application-level menu
 // handlers and the list of open windows. Exactly one is registered at a
 // time; the application's start-up creates and registers it.
-class Application {
+class Application : public MenuHandlers {
 public:
     Application();
     virtual ~Application();
@@ -40,13 +42,6 @@ public:
     MouseCursor CurrentMouseCursor() const { return mCursor; }
     void SetMouseCursor(MouseCursor cursor);
 
-    // Binds a menu item name to a handler that returns true when it handled
-    // the command.
-    void AddMenuHandler(const QString& itemName, std::function<bool()> handler);
-    bool HasMenuHandler(const QString& itemName) const;
-    // Runs the handler bound to `itemName`; false when there is none.
-    bool HandleMenu(const QString& itemName);
-
     // Open windows in the order they were opened.
     const std::vector<Window*>& Windows() const { return mWindows; }
 
@@ -61,7 +56,6 @@ private:
 
     MenuBar* mMenuBar = nullptr;
     MouseCursor mCursor = MouseCursor::StandardPointer;
-    QHash<QString, std::function<bool()>> mMenuHandlers;
     std::vector<Window*> mWindows;
 };
 

@@ -236,21 +236,6 @@ Control* Window::FindControl(const QString& name) const {
     return nullptr;
 }
 
-void Window::AddMenuHandler(const QString& itemName, std::function<bool()> handler) {
-    mMenuHandlers.insert(itemName, std::move(handler));
-}
-
-bool Window::HasMenuHandler(const QString& itemName) const {
-    return mMenuHandlers.contains(itemName);
-}
-
-bool Window::HandleMenu(const QString& itemName) {
-    auto it = mMenuHandlers.find(itemName);
-    if (it == mMenuHandlers.end())
-        return false;
-    return it.value()();
-}
-
 void Window::PrepareMenus() {
     if (!mMenuBar)
         return;

@@ -9,6 +9,7 @@
 #include "Application.h"
 #include "Color.h"
 #include "Control.h"
+#include "MenuHandlers.h"
 #include "Runtime.h"
 
 class MenuBar;
@@ -23,7 +24,7 @@ class WindowHost;
 // a base constructor: the C++ constructor, then Construct(), which applies
 // the design (Layout), creates the controls, binds the menu handlers and
 // raises Open. Implicit<W>() does both.
-class Window {
+class Window : public MenuHandlers {
 public:
     // Frame 8 makes a sheet: a window-modal dialog on a parent window.
     enum Frame { Document = 0, Sheet = 8 };
@@ -86,11 +87,6 @@ public:
     Control* FindControl(const QString& name) const;
     const std::vector<std::unique_ptr<Control>>& Controls() const { return mControls; }
 
-    // Menu handlers of this window, by item name; they come before the
-    // application's.
-    void AddMenuHandler(const QString& itemName, std::function<bool()> handler);
-    bool HasMenuHandler(const QString& itemName) const;
-    bool HandleMenu(const QString& itemName);
 
     // Runs the enabling of the menu items: the automatic rule, then this
     // window's EnableMenuItems event.
@@ -135,7 +131,6 @@ private:
     bool mClosed = false;
     int mMinWidth = 0, mMinHeight = 0;
     std::vector<std::unique_ptr<Control>> mControls;
-    QHash<QString, std::function<bool()>> mMenuHandlers;
 };
 
 // The implicit instance of a window class: the open window of that class,
