@@ -1,4 +1,4 @@
-#include "SpecialFolder.h"
+#include "SystemFolders.h"
 
 #include "IOException.h"
 #include "Services.h"

@@ -6,7 +6,7 @@
 #include "IOException.h"
 #include "PlistText.h"
 #include "Runtime.h"
-#include "SpecialFolder.h"
+#include "SystemFolders.h"
 
 namespace {
 
