@@ -24,6 +24,7 @@ void winMain::Layout() {
     SetVisible(true);
     SetMenuBarVisible(true);
     SetResizeable(true);
+    SetTitleButtons(true, true, true);
 }
 
 void winMain::CreateControls() { CreateControls0(); }

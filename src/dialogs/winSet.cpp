@@ -30,6 +30,7 @@ void winSet::Layout() {
     SetMaximumSize(32000, 32000);
     SetVisible(true);
     SetResizeable(true);
+    SetTitleButtons(true, true, false);
 }
 
 void winSet::CreateControls() {

@@ -95,6 +95,19 @@ void Window::SetResizeable(bool resizeable) {
         mHost->setFixedSize(mHost->size());
 }
 
+void Window::SetTitleButtons(bool close, bool minimize, bool maximize) {
+    Qt::WindowFlags flags = (mHost->windowFlags() & Qt::WindowType_Mask) |
+                            Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                            Qt::WindowSystemMenuHint;
+    if (close)
+        flags |= Qt::WindowCloseButtonHint;
+    if (minimize)
+        flags |= Qt::WindowMinimizeButtonHint;
+    if (maximize)
+        flags |= Qt::WindowMaximizeButtonHint;
+    mHost->setWindowFlags(flags);
+}
+
 void Window::SetBackColor(Color color) {
     QPalette palette = mContent->palette();
     palette.setColor(QPalette::Window, QColor(color.Red, color.Green, color.Blue));
@@ -191,8 +204,6 @@ void Window::ShowWithin(Window& parent, int) {
         return;
     }
     const QSize size = mHost->size();
-    // Qt::Sheet and Qt::Dialog or-ed together make Qt::Drawer, which never
-    // becomes the active window on Linux: the type is replaced, not added to.
     // Qt::Sheet | Qt::Dialog is Qt::Drawer, which X11 window managers treat
     // as a utility window: the type is replaced, not added to.
     mHost->setParent(parent.Host(), (mHost->windowFlags() & ~Qt::WindowType_Mask) | Qt::Dialog);

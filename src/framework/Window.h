@@ -50,6 +50,8 @@ public:
     void SetMinimumSize(int width, int height);
     void SetMaximumSize(int width, int height);
     void SetResizeable(bool resizeable);
+    // The buttons the title bar offers (the window manager has the last word).
+    void SetTitleButtons(bool close, bool minimize, bool maximize);
     void SetBackColor(Color color);
     void SetVisible(bool visible) { mVisible = visible; }
 
