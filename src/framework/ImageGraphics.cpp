@@ -3,6 +3,7 @@
 #include <QPainter>
 
 #include "PainterGraphics.h"
+#include "TextLayoutCache.h"
 
 template <class Fn>
 auto ImageGraphics::With(Fn fn) {
@@ -26,21 +27,22 @@ int ImageGraphics::Height() const {
     return static_cast<int>(mImage.deviceIndependentSize().height());
 }
 
+// Measuring needs no painter: opening one would mark the image as changed.
+const TextLayoutCache::FontEntry& ImageGraphics::Font() const {
+    return TextLayoutCache::Instance().Font(mTextFont, TextSize(), mBold, mItalic);
+}
+
 double ImageGraphics::StringWidth(const QString& text) {
-    return With([&](Graphics& g) { return g.StringWidth(text); });
+    return TextLayoutCache::Instance().Width(Font(), text);
 }
 
 int ImageGraphics::StringHeight(const QString& text, double wrapWidth) {
-    return With([&](Graphics& g) { return g.StringHeight(text, wrapWidth); });
+    return TextLayoutCache::Instance().Height(Font(), text, wrapWidth);
 }
 
-int ImageGraphics::TextAscent() {
-    return With([&](Graphics& g) { return g.TextAscent(); });
-}
+int ImageGraphics::TextAscent() { return TextLayoutCache::Instance().Ascent(Font()); }
 
-int ImageGraphics::TextHeight() {
-    return With([&](Graphics& g) { return g.TextHeight(); });
-}
+int ImageGraphics::TextHeight() { return TextLayoutCache::Instance().LineHeight(Font()); }
 
 void ImageGraphics::DrawString(const QString& text, double x, double y) {
     With([&](Graphics& g) { g.DrawString(text, x, y); });

@@ -3,6 +3,7 @@
 #include <QImage>
 
 #include "Graphics.h"
+#include "TextLayoutCache.h"
 
 class PainterGraphics;
 
@@ -32,6 +33,7 @@ public:
                      int srcX, int srcY, int srcWidth, int srcHeight) override;
 
 private:
+    const TextLayoutCache::FontEntry& Font() const;
     // Runs `fn` on a painter surface that holds this surface's drawing state.
     template <class Fn>
     auto With(Fn fn);

@@ -1,8 +1,6 @@
 #include "PainterGraphics.h"
 
 #include <QPainter>
-#include <cmath>
-#include <limits>
 
 #include "GlyphCache.h"
 #include "Picture.h"
@@ -35,10 +33,7 @@ double PainterGraphics::StringWidth(const QString& text) {
 }
 
 int PainterGraphics::StringHeight(const QString& text, double wrapWidth) {
-    const int wrap = wrapWidth > 0 && wrapWidth < std::numeric_limits<int>::max() / 2
-                         ? static_cast<int>(wrapWidth)
-                         : std::numeric_limits<int>::max() / 2;
-    return TextLayoutCache::Instance().Height(CurrentFont(), text, wrap);
+    return TextLayoutCache::Instance().Height(CurrentFont(), text, wrapWidth);
 }
 
 int PainterGraphics::TextAscent() { return TextLayoutCache::Instance().Ascent(CurrentFont()); }

@@ -62,11 +62,12 @@ double TextLayoutCache::Width(const FontEntry& font, const QString& text) {
     return width;
 }
 
-int TextLayoutCache::Height(const FontEntry& font, const QString& text, int wrap) {
+int TextLayoutCache::Height(const FontEntry& font, const QString& text, double wrapWidth) {
+    const int tall = std::numeric_limits<int>::max() / 2;
+    const int wrap = wrapWidth > 0 && wrapWidth < tall ? static_cast<int>(wrapWidth) : tall;
     const TextKey key{font.key, text, wrap};
     if (int* height = mHeights.object(key))
         return *height;
-    const int tall = std::numeric_limits<int>::max() / 2;
     const int height = QFontMetrics(font.font)
                            .boundingRect(QRect(0, 0, wrap, tall), Qt::TextWordWrap, text)
                            .height();

@@ -30,8 +30,8 @@ public:
     // stand for the desktop's interface font; size 0 the standard size).
     const FontEntry& Font(const QString& name, int size, bool bold, bool italic);
     double Width(const FontEntry& font, const QString& text);
-    // Height in whole pixels of `text` wrapped at `wrap` pixels.
-    int Height(const FontEntry& font, const QString& text, int wrap);
+    // Height in whole pixels of `text` wrapped at `wrapWidth` (0: no wrap).
+    int Height(const FontEntry& font, const QString& text, double wrapWidth);
     int Ascent(const FontEntry& font);
     int LineHeight(const FontEntry& font);
     const Shaped& Shape(const FontEntry& font, const QString& text);
