@@ -4,15 +4,15 @@
 
 #include "App.h"
 #include "Canvas.h"
-#include "FakeServices.h"
-#include "Startup.h"
+#include "QuendleSession.h"
 #include "Timer.h"
 #include "winMain.h"
 
 class EngineTest : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<FakeServices> fake;
+    std::unique_ptr<QuendleSession> session;
+    FakeServices* fake = nullptr;
     winMain* w = nullptr;
 
     Timer& timer1() { return w->Find<Timer>("Timer1"); }
@@ -26,14 +26,11 @@ class EngineTest : public QObject {
 
 private slots:
     void init() {
-        fake = std::make_unique<FakeServices>();
-        Startup();
-        w = &Implicit<winMain>();
+        session = std::make_unique<QuendleSession>();
+        fake = &session->fake;
+        w = &session->Main();
     }
-    void cleanup() {
-        Application::Shutdown();
-        fake.reset();
-    }
+    void cleanup() { session.reset(); }
 
     void startsPausedAtZeroWithTheDefaults() {
         QVERIFY(!w->IsRunning);

@@ -9,9 +9,8 @@
 #include "App.h"
 #include "Canvas.h"
 #include "EditField.h"
-#include "FakeServices.h"
+#include "QuendleSession.h"
 #include "MenuBar1.h"
-#include "Startup.h"
 #include "Timer.h"
 #include "winMain.h"
 #include "winSet.h"
@@ -19,7 +18,8 @@
 class InputTest : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<FakeServices> fake;
+    std::unique_ptr<QuendleSession> session;
+    FakeServices* fake = nullptr;
     winMain* w = nullptr;
 
     void startCount(int seconds) {
@@ -38,16 +38,12 @@ class InputTest : public QObject {
 
 private slots:
     void init() {
-        fake = std::make_unique<FakeServices>();
-        Startup();
-        w = &Implicit<winMain>();
-        w->Host()->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(w->Host()));
+        session = std::make_unique<QuendleSession>();
+        fake = &session->fake;
+        w = &session->Main();
+        QVERIFY(session->Activate());
     }
-    void cleanup() {
-        Application::Shutdown();
-        fake.reset();
-    }
+    void cleanup() { session.reset(); }
 
     void barHoldsFiveMenusInOrder() {
         MenuBar1& bar = TheMenuBar1();

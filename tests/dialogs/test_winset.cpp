@@ -7,9 +7,8 @@
 #include <climits>
 
 #include "EditField.h"
-#include "FakeServices.h"
+#include "QuendleSession.h"
 #include "PushButton.h"
-#include "Startup.h"
 #include "StaticText.h"
 #include "Timer.h"
 #include "UpDownArrows.h"
@@ -58,7 +57,7 @@ struct Row {
 class WinSetTest : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<FakeServices> fake;
+    std::unique_ptr<QuendleSession> session;
     winMain* w = nullptr;
 
     // Opens the sheet on the main window as the Timer menu's Set does.
@@ -86,16 +85,11 @@ class WinSetTest : public QObject {
 
   private slots:
     void init() {
-        fake = std::make_unique<FakeServices>();
-        Startup();
-        w = &Implicit<winMain>();
-        w->Host()->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(w->Host()));
+        session = std::make_unique<QuendleSession>();
+        w = &session->Main();
+        QVERIFY(session->Activate());
     }
-    void cleanup() {
-        Application::Shutdown();
-        fake.reset();
-    }
+    void cleanup() { session.reset(); }
 
     void firstOpeningShowsZerosInASheetOnTheMainWindow() {
         winSet* s = open();

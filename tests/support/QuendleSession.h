@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QtTest>
+
+#include "Application.h"
+#include "FakeServices.h"
+#include "Startup.h"
+#include "winMain.h"
+
+// The real program, started as at launch under recording services, and
+// shut down again when the session ends, so each test case starts afresh.
+class QuendleSession {
+public:
+    // Declared first: the fake is in place before start-up and outlives
+    // the shutdown.
+    FakeServices fake;
+
+    QuendleSession() { Startup(); }
+    ~QuendleSession() { Application::Shutdown(); }
+    QuendleSession(const QuendleSession&) = delete;
+    QuendleSession& operator=(const QuendleSession&) = delete;
+
+    winMain& Main() { return Implicit<winMain>(); }
+    // Makes the main window the active one, as the desktop leaves it after
+    // launch; keys and shortcuts need it.
+    bool Activate() {
+        Main().Host()->activateWindow();
+        return QTest::qWaitForWindowActive(Main().Host());
+    }
+};
