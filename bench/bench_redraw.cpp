@@ -7,11 +7,11 @@
 #include <QPainter>
 
 #include "App.h"
-#include "Application.h"
-#include "Canvas.h"
+#include "system/Application.h"
+#include "ui/Canvas.h"
 #include "FakeServices.h"
-#include "PainterGraphics.h"
-#include "Runtime.h"
+#include "graphics/PainterGraphics.h"
+#include "system/Runtime.h"
 #include "Startup.h"
 #include "winMain.h"
 

@@ -11,8 +11,8 @@
 #include <cstdio>
 
 #include "PlistText.h"
-#include "TextDecoding.h"
-#include "Variant.h"
+#include "text/TextDecoding.h"
+#include "text/Variant.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "Application.h"
+#include "system/Application.h"
 #include "Startup.h"
 
 int main(int argc, char** argv) { return RunApplication(argc, argv, Startup); }

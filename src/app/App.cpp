@@ -1,6 +1,6 @@
 #include "App.h"
 
-#include "Runtime.h"
+#include "system/Runtime.h"
 
 namespace {
 // Where the two Help commands lead. The hosts and the account are ours to

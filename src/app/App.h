@@ -2,8 +2,8 @@
 
 #include <QString>
 
-#include "Application.h"
-#include "Color.h"
+#include "system/Application.h"
+#include "text/Color.h"
 
 // The application object: one for the life of the process, holding the ten
 // display settings. They stay at their zero values until the main window's

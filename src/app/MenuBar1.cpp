@@ -1,6 +1,6 @@
 #include "MenuBar1.h"
 
-#include "Application.h"
+#include "system/Application.h"
 
 MenuBar1::MenuBar1() {
     Untitled0();

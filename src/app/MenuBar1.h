@@ -1,6 +1,6 @@
 #pragma once
 
-#include "MenuBar.h"
+#include "ui/MenuBar.h"
 
 // The application's one menu bar: File, Edit, Timer, View and Help. The
 // same object is the application's and the main window's bar.

@@ -4,10 +4,10 @@
 #include <array>
 #include <memory>
 
-#include "Application.h"
-#include "Graphics.h"
-#include "Picture.h"
-#include "Services.h"
+#include "system/Application.h"
+#include "graphics/Graphics.h"
+#include "graphics/Picture.h"
+#include "system/Services.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "ScreensaverUtilities.h"
 
-#include "Services.h"
+#include "system/Services.h"
 
 namespace ScreensaverUtilities {
 

@@ -3,13 +3,13 @@
 #include <algorithm>
 
 #include "App.h"
-#include "Canvas.h"
-#include "MenuBar.h"
+#include "ui/Canvas.h"
+#include "ui/MenuBar.h"
 #include "MenuBar1.h"
-#include "Numbers.h"
-#include "Runtime.h"
+#include "text/Numbers.h"
+#include "system/Runtime.h"
 #include "ScreensaverUtilities.h"
-#include "Timer.h"
+#include "system/Timer.h"
 
 winMain::winMain() = default;
 

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "Window.h"
+#include "ui/Window.h"
 
 class Canvas;
 class Graphics;

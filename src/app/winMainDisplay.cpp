@@ -3,12 +3,12 @@
 #include <cstdlib>
 
 #include "App.h"
-#include "Canvas.h"
-#include "Graphics.h"
-#include "Numbers.h"
+#include "ui/Canvas.h"
+#include "graphics/Graphics.h"
+#include "text/Numbers.h"
 #include "Pictures.h"
-#include "Runtime.h"
-#include "TextFunctions.h"
+#include "system/Runtime.h"
+#include "text/TextFunctions.h"
 #include "winMain.h"
 
 namespace {

@@ -1,8 +1,8 @@
 // The main window's keys, pointer, menu commands and full screen.
 #include "App.h"
-#include "Canvas.h"
-#include "MenuBar.h"
-#include "TextFunctions.h"
+#include "ui/Canvas.h"
+#include "ui/MenuBar.h"
+#include "text/TextFunctions.h"
 #include "winMain.h"
 #include "winSet.h"
 

@@ -4,9 +4,9 @@
 #include <variant>
 
 #include "App.h"
-#include "IOException.h"
+#include "files/IOException.h"
 #include "Preferences.h"
-#include "Runtime.h"
+#include "system/Runtime.h"
 #include "winMain.h"
 
 namespace {

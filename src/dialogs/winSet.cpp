@@ -1,11 +1,11 @@
 #include "winSet.h"
 
-#include "EditField.h"
-#include "Numbers.h"
-#include "PushButton.h"
-#include "StaticText.h"
-#include "TextFunctions.h"
-#include "UpDownArrows.h"
+#include "ui/EditField.h"
+#include "text/Numbers.h"
+#include "ui/PushButton.h"
+#include "ui/StaticText.h"
+#include "text/TextFunctions.h"
+#include "ui/UpDownArrows.h"
 #include "winMain.h"
 
 namespace {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Window.h"
+#include "ui/Window.h"
 
 class EditField;
 class PushButton;

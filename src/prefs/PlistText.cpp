@@ -2,7 +2,7 @@
 
 #include <limits>
 
-#include "TextFunctions.h"
+#include "text/TextFunctions.h"
 
 namespace {
 

@@ -2,11 +2,11 @@
 
 #include <optional>
 
-#include "FolderItem.h"
-#include "IOException.h"
+#include "files/FolderItem.h"
+#include "files/IOException.h"
 #include "PlistText.h"
-#include "Runtime.h"
-#include "SystemFolders.h"
+#include "system/Runtime.h"
+#include "files/SystemFolders.h"
 
 namespace {
 

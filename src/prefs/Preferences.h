@@ -2,8 +2,8 @@
 
 #include <QString>
 
-#include "Dictionary.h"
-#include "Variant.h"
+#include "text/Dictionary.h"
+#include "text/Variant.h"
 
 // A small store of named values kept in memory and saved to, or loaded
 // from, one property-list file in the user's preferences folder (see

@@ -2,10 +2,10 @@
 #include <QtTest>
 
 #include "App.h"
-#include "Application.h"
+#include "system/Application.h"
 #include "FakeServices.h"
 #include "Pictures.h"
-#include "RecordingGraphics.h"
+#include "graphics/RecordingGraphics.h"
 #include "Startup.h"
 #include "winMain.h"
 

@@ -3,9 +3,9 @@
 #include <QtTest>
 
 #include "App.h"
-#include "Canvas.h"
+#include "ui/Canvas.h"
 #include "QuendleSession.h"
-#include "Timer.h"
+#include "system/Timer.h"
 #include "winMain.h"
 
 class EngineTest : public QObject {

@@ -7,11 +7,11 @@
 #include <QClipboard>
 
 #include "App.h"
-#include "Canvas.h"
-#include "EditField.h"
+#include "ui/Canvas.h"
+#include "ui/EditField.h"
 #include "QuendleSession.h"
 #include "MenuBar1.h"
-#include "Timer.h"
+#include "system/Timer.h"
 #include "winMain.h"
 #include "winSet.h"
 

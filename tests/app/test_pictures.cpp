@@ -5,12 +5,12 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "Application.h"
+#include "system/Application.h"
 #include "FakeServices.h"
-#include "Picture.h"
+#include "graphics/Picture.h"
 #include "Pictures.h"
-#include "RecordingGraphics.h"
-#include "Runtime.h"
+#include "graphics/RecordingGraphics.h"
+#include "system/Runtime.h"
 #include "Startup.h"
 #include "winMain.h"
 

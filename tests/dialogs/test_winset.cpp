@@ -6,12 +6,12 @@
 #include <QtTest>
 #include <climits>
 
-#include "EditField.h"
+#include "ui/EditField.h"
 #include "QuendleSession.h"
-#include "PushButton.h"
-#include "StaticText.h"
-#include "Timer.h"
-#include "UpDownArrows.h"
+#include "ui/PushButton.h"
+#include "ui/StaticText.h"
+#include "system/Timer.h"
+#include "ui/UpDownArrows.h"
 #include "winMain.h"
 #include "winSet.h"
 

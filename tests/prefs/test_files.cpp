@@ -3,7 +3,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "FolderItem.h"
+#include "files/FolderItem.h"
 
 class TestFiles : public QObject {
     Q_OBJECT

@@ -6,9 +6,9 @@
 #include <sys/resource.h>
 
 #include "FakeServices.h"
-#include "IOException.h"
+#include "files/IOException.h"
 #include "Preferences.h"
-#include "TextInputStream.h"
+#include "files/TextInputStream.h"
 
 namespace {
 

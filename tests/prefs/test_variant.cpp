@@ -1,7 +1,7 @@
 #include <QTest>
 
-#include "Dictionary.h"
-#include "Variant.h"
+#include "text/Dictionary.h"
+#include "text/Variant.h"
 
 Q_DECLARE_METATYPE(std::optional<bool>)
 Q_DECLARE_METATYPE(std::optional<Color>)

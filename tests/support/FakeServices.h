@@ -5,7 +5,7 @@
 #include <QTemporaryDir>
 #include <functional>
 
-#include "Services.h"
+#include "system/Services.h"
 
 // A recording stand-in for everything that leaves the process. Installed
 // for its lifetime; the real services come back when it goes.

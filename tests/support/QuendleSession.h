@@ -2,7 +2,7 @@
 
 #include <QtTest>
 
-#include "Application.h"
+#include "system/Application.h"
 #include "FakeServices.h"
 #include "Startup.h"
 #include "winMain.h"

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+
+#include "files/TextInputStream.h"
+#include "files/TextOutputStream.h"
+
+// A file or folder by its absolute path; it need not exist.
+class FolderItem {
+public:
+    explicit FolderItem(const QString& path) : mPath(path) {}
+
+    QString NativePath() const { return mPath; }
+    // The item of `name` inside this folder; none when `name` cannot be a
+    // plain file name (empty, ".", "..", or holding "/" or a NUL).
+    std::optional<FolderItem> Child(const QString& name) const;
+    bool Exists() const;
+    // Removes the file; true when it is gone afterwards.
+    bool Delete() const;
+    // A stream whose text replaces this file when it is closed (see
+    // TextOutputStream). The folders above are created when missing;
+    // raises IOException when they or the file cannot be.
+    TextOutputStream CreateTextFile() const;
+    // Raises IOException when the file cannot be opened.
+    TextInputStream OpenAsTextFile() const;
+    // Files on this platform carry no creator or type codes: these do nothing.
+    void SetMacCreator(const QString&) const {}
+    void SetMacType(const QString&) const {}
+
+private:
+    QString mPath;
+};

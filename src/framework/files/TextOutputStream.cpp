@@ -1,0 +1,42 @@
+#include "files/TextOutputStream.h"
+
+#include <QSaveFile>
+
+#include "files/IOException.h"
+
+TextOutputStream::TextOutputStream(const QString& path)
+    : mPath(path), mFile(std::make_unique<QSaveFile>(path)) {
+    if (!mFile->open(QIODevice::WriteOnly))
+        throw IOException(mPath, mFile->errorString());
+}
+
+TextOutputStream::TextOutputStream(TextOutputStream&&) noexcept = default;
+TextOutputStream& TextOutputStream::operator=(TextOutputStream&&) noexcept = default;
+TextOutputStream::~TextOutputStream() = default; // QSaveFile discards what was not committed
+
+void TextOutputStream::WriteLine(const QString& text) {
+    if (!mFile)
+        throw IOException(mPath, QStringLiteral("the file is already closed"));
+    const QByteArray bytes = text.toUtf8() + '\n';
+    // A disk that fills up or a file-size limit can take part of the text
+    // with no error set, and QSaveFile would then commit the part: a short
+    // write must end the stream, which drops the temporary file.
+    const qint64 written = mFile->write(bytes);
+    if (written != bytes.size()) {
+        const QString reason = mFile->error() != QFileDevice::NoError
+                                   ? mFile->errorString()
+                                   : QStringLiteral("only %1 of %2 bytes could be written")
+                                         .arg(qMax<qint64>(written, 0))
+                                         .arg(bytes.size());
+        mFile.reset();
+        throw IOException(mPath, reason);
+    }
+}
+
+void TextOutputStream::Close() {
+    if (!mFile)
+        return;
+    const std::unique_ptr<QSaveFile> file = std::move(mFile);
+    if (!file->commit())
+        throw IOException(mPath, file->errorString());
+}

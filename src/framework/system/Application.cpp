@@ -1,0 +1,124 @@
+#include "system/Application.h"
+
+#include <QApplication>
+#include <QObject>
+#include <algorithm>
+
+#include "system/Runtime.h"
+#include "system/Services.h"
+#include "ui/Window.h"
+
+namespace {
+std::vector<std::function<void()>>& Releases() {
+    static std::vector<std::function<void()>> releases;
+    return releases;
+}
+
+std::unique_ptr<Application>& Registered() {
+    static std::unique_ptr<Application> app;
+    return app;
+}
+} // namespace
+
+// Windows closed by the user are deleted on the next turn of the event loop,
+// never from inside their own close event.
+class WindowCollector : public QObject {
+public:
+    std::vector<Window*> pending;
+    void Schedule(Window* w) {
+        pending.push_back(w);
+        QMetaObject::invokeMethod(this, [this] { Collect(); }, Qt::QueuedConnection);
+    }
+    void Collect() {
+        auto doomed = std::move(pending);
+        pending.clear();
+        for (Window* w : doomed)
+            delete w;
+    }
+    ~WindowCollector() override { Collect(); }
+};
+
+static WindowCollector*& Collector() {
+    static WindowCollector* collector = nullptr;
+    return collector;
+}
+
+Application::Application() = default;
+
+Application::~Application() = default;
+
+Application* Application::Instance() { return Registered().get(); }
+
+void Application::Register(std::unique_ptr<Application> app) {
+    Registered() = std::move(app);
+    if (!Collector())
+        Collector() = new WindowCollector;
+}
+
+void Application::AtShutdown(std::function<void()> release) {
+    Releases().push_back(std::move(release));
+}
+
+void Application::Shutdown() {
+    Application* app = Instance();
+    if (!app)
+        return;
+    app->SetMouseCursor(MouseCursor::StandardPointer);
+    // Closed windows go first: a closed sheet's widgets still hang from its
+    // parent window's, which deleting the parent would take with it.
+    Collector()->Collect();
+    // Releases the windows without raising their Close events, newest first.
+    while (!app->mWindows.empty()) {
+        Window* w = app->mWindows.back();
+        app->mWindows.pop_back();
+        delete w;
+    }
+    delete Collector();
+    Collector() = nullptr;
+    app->mMenuBar = nullptr;
+    auto releases = std::move(Releases());
+    Releases().clear();
+    for (auto it = releases.rbegin(); it != releases.rend(); ++it)
+        (*it)();
+    Registered().reset();
+}
+
+void Application::SetMouseCursor(MouseCursor cursor) {
+    if (cursor == mCursor)
+        return;
+    mCursor = cursor;
+    if (cursor == MouseCursor::FingerPointer)
+        QApplication::setOverrideCursor(Qt::PointingHandCursor);
+    else
+        while (QApplication::overrideCursor())
+            QApplication::restoreOverrideCursor();
+}
+
+void Application::WindowOpened(Window* w) { mWindows.push_back(w); }
+
+void Application::WindowGone(Window* w) {
+    std::erase(mWindows, w);
+    if (Collector())
+        std::erase(Collector()->pending, w);
+}
+
+void Application::WindowClosed(Window* w) {
+    auto it = std::find(mWindows.begin(), mWindows.end(), w);
+    if (it == mWindows.end())
+        return;
+    mWindows.erase(it);
+    if (Collector())
+        Collector()->Schedule(w);
+}
+
+int RunApplication(int argc, char** argv, const std::function<void()>& startup) {
+    QApplication qapp(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Quendle"));
+    QApplication::setDesktopFileName(QStringLiteral("quendle"));
+    // The main window's Close decides when the application ends.
+    QApplication::setQuitOnLastWindowClosed(false);
+    Guarded([&] { startup(); });
+    const int code = QApplication::exec();
+    Application::Shutdown();
+    return code;
+}

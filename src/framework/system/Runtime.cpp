@@ -1,0 +1,42 @@
+#include "system/Runtime.h"
+
+#include <QCoreApplication>
+#include <cstdio>
+
+#include "system/Services.h"
+
+namespace {
+int gPaintDepth = 0;
+bool gReporting = false;
+} // namespace
+
+double Microseconds() { return TheServices().Microseconds(); }
+void Beep() { TheServices().Beep(); }
+void ShowURL(const QString& url) { TheServices().ShowURL(url); }
+void MsgBox(const QString& text) { TheServices().MsgBox(text); }
+void Quit(int exitCode) { TheServices().Quit(exitCode); }
+
+PaintScope::PaintScope() { ++gPaintDepth; }
+PaintScope::~PaintScope() { --gPaintDepth; }
+
+void YieldToEventLoop() {
+    // A paint must finish before anything else is painted: a yield from
+    // inside one would let a nested paint start.
+    if (gPaintDepth > 0 || !QCoreApplication::instance())
+        return;
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+}
+
+NilObjectException::NilObjectException(const QString& what)
+    : std::runtime_error(what.toStdString()) {}
+
+void ReportUnhandledException(const char* what) {
+    std::fprintf(stderr, "Quendle: unhandled exception: %s\n", what);
+    if (gReporting)
+        return;
+    gReporting = true;
+    MsgBox(QStringLiteral("An exception was not handled and Quendle must quit.\n\n") +
+           QString::fromUtf8(what));
+    gReporting = false;
+    Quit(1);
+}

@@ -1,0 +1,74 @@
+#include "system/SystemServices.h"
+
+#include <QApplication>
+#include <QColorDialog>
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
+#include <QFontDatabase>
+#include <QMessageBox>
+#include <QStandardPaths>
+#include <QUrl>
+#include <time.h>
+
+#include "system/SystemSound.h"
+
+double SystemServices::Microseconds() {
+    // CLOCK_BOOTTIME keeps counting while the machine sleeps, so a count
+    // set for ten minutes ends ten minutes later, lid closed or not.
+    timespec ts{};
+    clock_gettime(CLOCK_BOOTTIME, &ts);
+    return static_cast<double>(ts.tv_sec) * 1e6 + static_cast<double>(ts.tv_nsec) / 1e3;
+}
+
+void SystemServices::Beep() { PlayAlertSound(); }
+
+void SystemServices::ShowURL(const QString& url) { QDesktopServices::openUrl(QUrl(url)); }
+
+void SystemServices::MsgBox(const QString& text) {
+    QMessageBox box(QMessageBox::NoIcon, QCoreApplication::applicationName(), text,
+                    QMessageBox::Ok, QApplication::activeWindow());
+    box.exec();
+}
+
+void SystemServices::UserActivity() {
+    if (!mInhibitor)
+        mInhibitor = std::make_unique<ActivityInhibitor>();
+    mInhibitor->Ping();
+}
+
+void SystemServices::Quit(int exitCode) {
+    // Queued, so that a Quit before the event loop has started still ends it.
+    QMetaObject::invokeMethod(
+        qApp, [exitCode] { QCoreApplication::exit(exitCode); }, Qt::QueuedConnection);
+}
+
+QString SystemServices::PreferencesFolder() {
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+}
+
+QString SystemServices::ResourcesFolder() {
+    // <exe>/../Resources in the build tree, <prefix>/share/quendle/Resources
+    // when installed.
+    const QDir exeDir(QCoreApplication::applicationDirPath());
+    for (const QString& candidate :
+         {exeDir.filePath(QStringLiteral("../Resources")),
+          exeDir.filePath(QStringLiteral("../share/quendle/Resources"))}) {
+        const QFileInfo info(candidate);
+        if (info.isDir())
+            return info.canonicalFilePath();
+    }
+    return {};
+}
+
+bool SystemServices::SelectColor(Color& color, const QString& prompt) {
+    const QColor chosen = QColorDialog::getColor(QColor(color.Red, color.Green, color.Blue),
+                                                 QApplication::activeWindow(), prompt);
+    if (!chosen.isValid())
+        return false;
+    color = RGB(chosen.red(), chosen.green(), chosen.blue());
+    return true;
+}
+
+QStringList SystemServices::FontNames() { return QFontDatabase::families(); }

@@ -1,0 +1,50 @@
+#include "ui/PushButton.h"
+
+#include <QPushButton>
+
+#include "graphics/PainterGraphics.h"
+#include "system/Runtime.h"
+
+PushButton::PushButton(Window& owner, const QString& name)
+    : RectControl(owner, name, new QPushButton), mButton(static_cast<QPushButton*>(Widget())) {
+    mButton->setFocusPolicy(Qt::NoFocus);
+    // Only the default button may answer Return: a button that became the
+    // default by taking the focus would steal it.
+    mButton->setAutoDefault(false);
+    mButton->setFont(PainterGraphics::FontFor(QStringLiteral("System"), 0, false, false));
+    QObject::connect(mButton, &QPushButton::clicked, [this] {
+        if (Action)
+            Guarded([this] { Action(); });
+    });
+}
+
+QString PushButton::Caption() const {
+    return mButton->text();
+}
+void PushButton::SetCaption(const QString& caption) {
+    mButton->setText(caption);
+}
+
+bool PushButton::Default() const {
+    return mButton->isDefault();
+}
+void PushButton::SetDefault(bool isDefault) {
+    mButton->setAutoDefault(isDefault);
+    mButton->setDefault(isDefault);
+}
+
+// The sheet's Escape handling looks for this property (WindowHost::reject).
+bool PushButton::Cancel() const {
+    return mButton->property("cancelButton").toBool();
+}
+void PushButton::SetCancel(bool isCancel) {
+    mButton->setProperty("cancelButton", isCancel);
+}
+
+void PushButton::SetTextFont(const QString& name) {
+    mButton->setFont(PainterGraphics::FontFor(name, 0, false, false));
+}
+
+void PushButton::Push() {
+    mButton->click();
+}

@@ -1,0 +1,255 @@
+#include "ui/Window.h"
+
+#include <QApplication>
+#include <QMenuBar>
+#include <QPalette>
+#include <QScreen>
+#include <algorithm>
+
+#include "ui/EventRouter.h"
+#include "ui/MenuBar.h"
+#include "ui/WindowHost.h"
+
+Window::Window(Frame frame) : mFrame(frame) {
+    mHost = new WindowHost(*this, frame == Sheet);
+    mContent = new QWidget(mHost);
+    mContent->setObjectName(QStringLiteral("content"));
+    mContent->setMouseTracking(true);
+    mHost->setMouseTracking(true);
+    EventRouter::Install();
+    if (auto* app = Application::Instance())
+        app->WindowOpened(this);
+}
+
+Window::~Window() {
+    if (auto* app = Application::Instance())
+        app->WindowGone(this);
+    // Controls go before the widgets that hold theirs.
+    mControls.clear();
+    if (mMenuBar)
+        mMenuBar->Detach(*this);
+    delete mHost;
+}
+
+void Window::Construct() {
+    Guarded([this] {
+        Layout();
+        CreateControls();
+        ApplyTabOrder();
+        AddMenuHandlers();
+        Event_Open();
+    });
+    if (mVisible && !mClosed && mFrame != Sheet)
+        Show();
+}
+
+QWidget* Window::Host() const { return mHost; }
+QWidget* Window::Content() const { return mContent; }
+
+QString Window::Title() const { return mHost->windowTitle(); }
+void Window::SetTitle(const QString& title) { mHost->setWindowTitle(title); }
+
+int Window::MenuBarOffset() const {
+    if (!mMenuBar || !mMenuBarVisible || mFullScreen)
+        return 0;
+    QMenuBar* bar = mMenuBar->WidgetFor(*this);
+    return bar ? bar->sizeHint().height() : 0;
+}
+
+int Window::Left() const { return mHost->geometry().x(); }
+int Window::Top() const { return mHost->geometry().y() + MenuBarOffset(); }
+int Window::Width() const { return mContent->width(); }
+int Window::Height() const { return mContent->height(); }
+
+// The bounds are those of the client area; move() would place the frame.
+void Window::SetLeft(int left) {
+    QRect r = mHost->geometry();
+    r.moveLeft(left);
+    mHost->setGeometry(r);
+}
+
+void Window::SetTop(int top) {
+    QRect r = mHost->geometry();
+    r.moveTop(top - MenuBarOffset());
+    mHost->setGeometry(r);
+}
+void Window::SetWidth(int width) { mHost->resize(width, mHost->height()); ArrangeHost(); }
+void Window::SetHeight(int height) {
+    mHost->resize(mHost->width(), height + MenuBarOffset());
+    ArrangeHost();
+}
+
+void Window::SetMinimumSize(int width, int height) {
+    mMinWidth = width;
+    mMinHeight = height;
+    mHost->setMinimumSize(width, height + MenuBarOffset());
+}
+
+void Window::SetMaximumSize(int width, int height) {
+    // The toolkit's own limit is lower than some designs ask for.
+    mHost->setMaximumSize(std::min(width, QWIDGETSIZE_MAX), std::min(height, QWIDGETSIZE_MAX));
+}
+
+void Window::SetResizeable(bool resizeable) {
+    if (!resizeable)
+        mHost->setFixedSize(mHost->size());
+}
+
+void Window::SetTitleButtons(bool close, bool minimize, bool maximize) {
+    Qt::WindowFlags flags = (mHost->windowFlags() & Qt::WindowType_Mask) |
+                            Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                            Qt::WindowSystemMenuHint;
+    if (close)
+        flags |= Qt::WindowCloseButtonHint;
+    if (minimize)
+        flags |= Qt::WindowMinimizeButtonHint;
+    if (maximize)
+        flags |= Qt::WindowMaximizeButtonHint;
+    mHost->setWindowFlags(flags);
+}
+
+void Window::SetBackColor(Color color) {
+    QPalette palette = mContent->palette();
+    palette.setColor(QPalette::Window, QColor(color.Red, color.Green, color.Blue));
+    mContent->setPalette(palette);
+    mContent->setAutoFillBackground(true);
+}
+
+void Window::SetMenuBar(MenuBar* bar) {
+    if (mMenuBar)
+        mMenuBar->Detach(*this);
+    mMenuBar = bar;
+    if (mMenuBar)
+        mMenuBar->Attach(*this);
+    ArrangeHost();
+}
+
+void Window::SetMenuBarVisible(bool visible) {
+    if (visible == mMenuBarVisible)
+        return;
+    mMenuBarVisible = visible;
+    ArrangeHost();
+}
+
+void Window::SetFullScreen(bool on) {
+    if (on == mFullScreen)
+        return;
+    // Content height stays what it is across the change of mode; the menu
+    // bar stops (or starts) taking room above it.
+    mFullScreen = on;
+    if (on)
+        mHost->showFullScreen();
+    else
+        mHost->showNormal();
+    ArrangeHost();
+}
+
+void Window::Maximize() { mHost->showMaximized(); }
+
+// Lays out the menu bar and the content inside the host. Windowed, the
+// bar sits above the content; in full screen the content covers the whole
+// screen and a shown bar lies over its top.
+void Window::ArrangeHost() {
+    const int w = mHost->width(), h = mHost->height();
+    QMenuBar* bar = mMenuBar ? mMenuBar->WidgetFor(*this) : nullptr;
+    const bool barShown = bar && mMenuBarVisible;
+    const int barHeight = barShown ? bar->sizeHint().height() : 0;
+    if (bar) {
+        bar->setVisible(barShown);
+        if (barShown) {
+            bar->setGeometry(0, 0, w, barHeight);
+            bar->raise();
+        }
+    }
+    const int top = mFullScreen ? 0 : barHeight;
+    mContent->setGeometry(0, top, w, std::max(0, h - top));
+    mHost->setMinimumSize(mMinWidth, mMinHeight + top);
+}
+
+void Window::HostResized() {
+    ArrangeHost();
+    const int w = Width(), h = Height();
+    for (auto& control : mControls)
+        if (auto* rc = dynamic_cast<RectControl*>(control.get()))
+            rc->ApplyLocks(w, h);
+    Event_Resizing();
+    Event_Resized();
+}
+
+void Window::ApplyTabOrder() {
+    std::vector<RectControl*> order;
+    for (auto& control : mControls)
+        if (auto* rc = dynamic_cast<RectControl*>(control.get()))
+            order.push_back(rc);
+    std::stable_sort(order.begin(), order.end(),
+                     [](auto* a, auto* b) { return a->TabIndex < b->TabIndex; });
+    for (size_t i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(order[i - 1]->Widget(), order[i]->Widget());
+}
+
+void Window::Show() {
+    if (mClosed)
+        return;
+    ArrangeHost();
+    mHost->show();
+    mHost->raise();
+    mHost->activateWindow();
+}
+
+void Window::ShowWithin(Window& parent, int) {
+    if (mClosed)
+        return;
+    if (mFrame != Sheet) {
+        Show();
+        return;
+    }
+    const QSize size = mHost->size();
+    // Qt::Sheet | Qt::Dialog is Qt::Drawer, which X11 window managers treat
+    // as a utility window: the type is replaced, not added to.
+    mHost->setParent(parent.Host(), (mHost->windowFlags() & ~Qt::WindowType_Mask) | Qt::Dialog);
+    mHost->resize(size);
+    ArrangeHost();
+    mHost->open(); // window-modal; returns at once
+}
+
+void Window::Close() {
+    if (mClosed)
+        return;
+    mHost->close();
+}
+
+void Window::HostClosed() {
+    if (mClosed)
+        return;
+    Event_Close();
+    mClosed = true;
+    mHost->CloseQuietly();
+    if (auto* app = Application::Instance())
+        app->WindowClosed(this);
+}
+
+void Window::Refresh(bool erase) {
+    for (auto& control : mControls)
+        if (auto* rc = dynamic_cast<RectControl*>(control.get()))
+            rc->Refresh(erase);
+    mHost->update();
+}
+
+void Window::SetFocus() {
+    mHost->activateWindow();
+    mHost->setFocus(Qt::OtherFocusReason);
+}
+
+Control* Window::FindControl(const QString& name) const {
+    for (auto& control : mControls)
+        if (control->Name() == name)
+            return control.get();
+    return nullptr;
+}
+
+void Window::PrepareMenus() {
+    if (!mMenuBar)
+        return;
+    mMenuBar->ApplyAutoEnable(this);
+    Event_EnableMenuItems();
+}

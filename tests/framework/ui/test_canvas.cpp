@@ -1,0 +1,128 @@
+// The canvas's double buffer: Paint runs on request, and only rows that
+// came out different reach the screen.
+#include <QPaintEvent>
+#include <QtTest>
+
+#include "ui/Canvas.h"
+#include "FakeServices.h"
+#include "graphics/Graphics.h"
+#include "graphics/Picture.h"
+#include "graphics/PainterGraphics.h"
+#include "ui/Window.h"
+
+namespace {
+class Board : public Window {
+public:
+    Canvas* canvas = nullptr;
+    int barTop = 40;
+
+protected:
+    void Layout() override {
+        SetWidth(200);
+        SetHeight(120);
+    }
+    void CreateControls() override {
+        canvas = &AddControl<Canvas>("cv");
+        canvas->SetBounds(0, 0, 200, 120);
+        canvas->LockLeft = canvas->LockTop = canvas->LockRight = canvas->LockBottom = true;
+        canvas->Paint = [this](Graphics& g) {
+            g.SetForeColor(RGB(10, 20, 30));
+            g.FillRect(0, 0, g.Width(), g.Height());
+            g.SetForeColor(RGB(250, 0, 0));
+            g.FillRect(20, barTop, 50, 10);
+        };
+    }
+};
+
+// Records the regions the toolkit was asked to paint.
+class PaintSpy : public QObject {
+public:
+    QList<QRect> regions;
+    bool eventFilter(QObject*, QEvent* e) override {
+        if (e->type() == QEvent::Paint)
+            regions << static_cast<QPaintEvent*>(e)->rect();
+        return false;
+    }
+};
+} // namespace
+
+class CanvasTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<FakeServices> fake;
+    Board* board = nullptr;
+    PaintSpy spy;
+
+    void settle() {
+        for (int i = 0; i < 5; ++i)
+            QCoreApplication::processEvents();
+    }
+
+private slots:
+    void init() {
+        fake = std::make_unique<FakeServices>();
+        Application::Register(std::make_unique<Application>());
+        board = &Implicit<Board>();
+        QVERIFY(QTest::qWaitForWindowExposed(board->Host()));
+        settle();
+        board->canvas->Widget()->installEventFilter(&spy);
+        spy.regions.clear();
+    }
+    void cleanup() {
+        Application::Shutdown();
+        fake.reset();
+    }
+
+    void refreshesBeforeTheNextTurnMakeOnePaint() {
+        const int before = board->canvas->Paints();
+        board->canvas->Refresh(false);
+        board->canvas->Refresh(false);
+        board->canvas->Refresh(false);
+        QCOMPARE(board->canvas->Paints(), before); // not before the event loop turns
+        settle();
+        QCOMPARE(board->canvas->Paints(), before + 1);
+    }
+
+    void anUnchangedPaintReachesNoScreen() {
+        const int changed = board->canvas->ChangedPaints();
+        for (int i = 0; i < 4; ++i) {
+            board->canvas->Refresh(false);
+            settle();
+        }
+        QCOMPARE(board->canvas->ChangedPaints(), changed);
+        QVERIFY(spy.regions.isEmpty());
+    }
+
+    void onlyTheChangedRowsAreShownAgain() {
+        board->barTop = 60;
+        board->canvas->Refresh(false);
+        settle();
+        QCOMPARE(spy.regions.size(), 1);
+        // Rows 40..49 lose the bar and rows 60..69 get it.
+        QCOMPARE(spy.regions[0], QRect(0, 40, 200, 30));
+        const QImage shown = board->canvas->Widget()->grab().toImage();
+        QCOMPARE(shown.pixelColor(30, 45), QColor(10, 20, 30));
+        QCOMPARE(shown.pixelColor(30, 65), QColor(250, 0, 0));
+    }
+
+    void aResizedCanvasPaintsWhole() {
+        board->SetWidth(300);
+        settle();
+        QCOMPARE(board->canvas->Width(), 300);
+        const QImage shown = board->canvas->Widget()->grab().toImage();
+        QCOMPARE(shown.width(), 300);
+        QCOMPARE(shown.pixelColor(290, 5), QColor(10, 20, 30));
+    }
+
+    void drawingOutsidePaintShows() {
+        Graphics& g = board->canvas->Graphics();
+        g.SetForeColor(RGB(0, 200, 0));
+        g.FillRect(100, 100, 10, 10);
+        settle();
+        const QImage shown = board->canvas->Widget()->grab().toImage();
+        QCOMPARE(shown.pixelColor(105, 105), QColor(0, 200, 0));
+    }
+};
+
+QTEST_MAIN(CanvasTest)
+#include "test_canvas.moc"
