@@ -6,6 +6,8 @@
 
 #include "system/Runtime.h"
 #include "system/Services.h"
+// An arrow from system up to ui: the application owns the open windows
+// and deletes them, which needs their whole type.
 #include "ui/Window.h"
 
 namespace {

@@ -3,6 +3,8 @@
 #include <QTimer>
 #include <functional>
 
+// An arrow from system up to ui: a timer is a control placed on its window,
+// found by name and deleted with it like any other.
 #include "ui/Control.h"
 
 // A timer control. Mode 0 is off, 1 fires once, 2 repeats every Period
