@@ -1,6 +1,8 @@
 #include "files/TextInputStream.h"
 
 #include <QFile>
+#include <QLocale>
+#include <algorithm>
 
 #include "files/IOException.h"
 #include "text/TextDecoding.h"
@@ -15,20 +17,22 @@ TextInputStream::TextInputStream(TextInputStream&&) noexcept = default;
 TextInputStream& TextInputStream::operator=(TextInputStream&&) noexcept = default;
 TextInputStream::~TextInputStream() = default;
 
-QString TextInputStream::ReadAll() {
+QString TextInputStream::ReadAll(qint64 maxBytes) {
     if (!mFile)
         throw IOException(mPath, QStringLiteral("the file is already closed"));
-    const auto tooLarge = [this] {
-        return IOException(mPath,
-                           QStringLiteral("the file is larger than %1 MB").arg(kMaxBytes >> 20));
+    maxBytes = std::clamp<qint64>(maxBytes, 0, kMaxBytes);
+    const auto tooLarge = [this, maxBytes] {
+        return IOException(mPath, QStringLiteral("the file is larger than %1")
+                                      .arg(QLocale::c().formattedDataSize(
+                                          maxBytes, 0, QLocale::DataSizeTraditionalFormat)));
     };
-    if (mFile->size() > kMaxBytes)
+    if (mFile->size() > maxBytes)
         throw tooLarge();
     // One byte beyond the limit tells a file that grew meanwhile.
-    const QByteArray bytes = mFile->read(kMaxBytes + 1);
+    const QByteArray bytes = mFile->read(maxBytes + 1);
     if (mFile->error() != QFile::NoError)
         throw IOException(mPath, mFile->errorString());
-    if (bytes.size() > kMaxBytes)
+    if (bytes.size() > maxBytes)
         throw tooLarge();
     return DecodeText(bytes);
 }

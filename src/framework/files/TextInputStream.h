@@ -20,8 +20,8 @@ public:
     ~TextInputStream();
 
     // The whole remaining text; raises IOException when it cannot be read
-    // or the file is larger than kMaxBytes.
-    QString ReadAll();
+    // or the file is larger than `maxBytes` (at most kMaxBytes).
+    QString ReadAll(qint64 maxBytes = kMaxBytes);
     void Close();
 
 private:
