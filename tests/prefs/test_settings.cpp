@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QtTest>
+#include <sys/stat.h>
 
 #include "App.h"
 #include "FakeServices.h"
@@ -221,13 +222,42 @@ private slots:
         QVERIFY(fake->quitCodes.isEmpty());
     }
 
-    void fileThatCannotBeOpenedIsNotOverwritten() {
-        QVERIFY(QDir().mkpath(FilePath())); // a folder where the file should be
+    void fileThatCannotBeReadIsReportedAndKept_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("folder") << "folder";
+        QTest::newRow("named pipe") << "pipe"; // would hold the open for ever
+        QTest::newRow("link to a device") << "device";
+        QTest::newRow("larger than the limit") << "large";
+    }
+    void fileThatCannotBeReadIsReportedAndKept() {
+        QFETCH(QString, kind);
+        QVERIFY(QDir().mkpath(fake->prefsFolder));
+        const QByteArray path = QFile::encodeName(FilePath());
+        const QByteArray large = Plist(kDefaults) + QByteArray(256 * 1024, ' ');
+        if (kind == "folder")
+            QVERIFY(QDir().mkpath(FilePath()));
+        else if (kind == "pipe")
+            QCOMPARE(mkfifo(path.constData(), 0600), 0);
+        else if (kind == "device")
+            QVERIFY(QFile::link("/dev/zero", FilePath()));
+        else
+            PutFile(large);
+        const QFileInfo before(FilePath());
+
         Start();
         QCOMPARE(fake->messages.size(), 1);
+        QVERIFY(fake->messages[0].startsWith("Quendle could not read its settings."));
         QVERIFY(fake->messages[0].contains(FilePath()));
         QCOMPARE(Snapshot(TheApp()), QString("System|B|-|-|U|9f9f9f|0|ffffff|cf0000|ff0000"));
-        QVERIFY(QFileInfo(FilePath()).isDir());
+        const QFileInfo after(FilePath());
+        QCOMPARE(after.isDir(), before.isDir());
+        QCOMPARE(after.isSymLink(), before.isSymLink());
+        QCOMPARE(after.isFile(), before.isFile());
+        if (kind == "large")
+            QCOMPARE(FileBytes(), large);
+        QCOMPARE(QDir(fake->prefsFolder).entryList(QDir::AllEntries | QDir::System | QDir::Hidden |
+                                                    QDir::NoDotAndDotDot),
+                 QStringList{kFile}); // nothing written beside it
         QVERIFY(fake->quitCodes.isEmpty());
     }
 };

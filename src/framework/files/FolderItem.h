@@ -22,7 +22,8 @@ public:
     // TextOutputStream). The folders above are created when missing;
     // raises IOException when they or the file cannot be.
     TextOutputStream CreateTextFile() const;
-    // Raises IOException when the file cannot be opened.
+    // Raises IOException when the file cannot be opened or is no regular
+    // file.
     TextInputStream OpenAsTextFile() const;
     // Files on this platform carry no creator or type codes: these do nothing.
     void SetMacCreator(const QString&) const {}

@@ -3,14 +3,33 @@
 #include <QFile>
 #include <QLocale>
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "files/IOException.h"
 #include "text/TextDecoding.h"
 
+// Opened without waiting, and kept only when it is a regular file: a named
+// pipe would hold the open until some writer came, and a device or a folder
+// holds no text of ours. The test is made on what was opened, so nothing
+// can be put in the file's place between the test and the read.
 TextInputStream::TextInputStream(const QString& path)
-    : mPath(path), mFile(std::make_unique<QFile>(path)) {
-    if (!mFile->open(QIODevice::ReadOnly))
+    : mPath(path), mFile(std::make_unique<QFile>()) {
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        throw IOException(mPath, QString::fromLocal8Bit(std::strerror(errno)));
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(fd);
+        throw IOException(mPath, QStringLiteral("not a regular file"));
+    }
+    if (!mFile->open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
         throw IOException(mPath, mFile->errorString());
+    }
 }
 
 TextInputStream::TextInputStream(TextInputStream&&) noexcept = default;

@@ -13,7 +13,8 @@ public:
     // positions in an int.
     static constexpr qint64 kMaxBytes = 64 * 1024 * 1024;
 
-    // Opens `path`; raises IOException when it cannot be opened.
+    // Opens `path`; raises IOException when it cannot be opened or is no
+    // regular file (a link to one is followed).
     explicit TextInputStream(const QString& path);
     TextInputStream(TextInputStream&&) noexcept;
     TextInputStream& operator=(TextInputStream&&) noexcept;
