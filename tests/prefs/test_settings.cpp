@@ -70,8 +70,8 @@ class TestSettings : public QObject {
         QCOMPARE(file.write(bytes), bytes.size());
     }
 
-    QByteArray FileBytes() const {
-        QFile file(FilePath());
+    QByteArray FileBytes(const QString& name = kFile) const {
+        QFile file(fake->prefsFolder + '/' + name);
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
 
@@ -139,19 +139,43 @@ private slots:
         QCOMPARE(FileBytes(), text);
     }
 
-    void unreadableTextIsReplacedByDefaults_data() {
+    void unreadableTextIsKeptAsideAndReplacedByDefaults_data() {
         QTest::addColumn<QByteArray>("text");
-        QTest::newRow("empty") << QByteArray();
+        QTest::newRow("empty: a first run") << QByteArray();
         QTest::newRow("no key") << QByteArray("<plist><dict/></plist>");
         QTest::newRow("key never closed") << QByteArray("<key>Font<string>Courier</string>");
+        const QString utf16 = "\uFEFF<plist><dict><key>Font</key><string>Courier</string>";
+        QTest::newRow("UTF-16") << QByteArray(reinterpret_cast<const char*>(utf16.utf16()),
+                                              utf16.size() * 2);
+        QTest::newRow("binary") << QByteArray("bplist00\xd1\x01\x02TFontWCourier\x08\x0b", 22);
     }
-    void unreadableTextIsReplacedByDefaults() {
+    void unreadableTextIsKeptAsideAndReplacedByDefaults() {
         QFETCH(QByteArray, text);
         PutFile(text);
         Start();
         QCOMPARE(Snapshot(TheApp()), QString("System|B|-|-|U|9f9f9f|0|ffffff|cf0000|ff0000"));
         QCOMPARE(FileBytes(), Plist(kDefaults));
-        QVERIFY(fake->messages.isEmpty());
+        const QStringList files = QDir(fake->prefsFolder).entryList(QDir::Files);
+        if (text.isEmpty()) {
+            QVERIFY(fake->messages.isEmpty());
+            QCOMPARE(files, QStringList{kFile});
+            return;
+        }
+        const QString kept = "Quendle_Prefs.unreadable.plist";
+        QCOMPARE(files, (QStringList{kFile, kept}));
+        QCOMPARE(FileBytes(kept), text);
+        QCOMPARE(fake->messages, QStringList{"Quendle could not read its settings.\n\n\"" +
+                                             FilePath() + "\": no setting in it can be read\n\n"
+                                             "The default settings are used; the old file was "
+                                             "kept as \"" + fake->prefsFolder + '/' + kept + "\"."});
+
+        // A later one is kept beside it, never in its place.
+        Application::Shutdown();
+        PutFile(text + '2');
+        Startup();
+        QCOMPARE(FileBytes(kept), text);
+        QCOMPARE(FileBytes("Quendle_Prefs.unreadable-2.plist"), text + '2');
+        QCOMPARE(FileBytes(), Plist(kDefaults));
     }
 
     void textsThatAreNoValueTakeTheDefault() {
