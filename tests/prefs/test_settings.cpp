@@ -3,7 +3,11 @@
 #include <QDir>
 #include <QFile>
 #include <QtTest>
+#include <fcntl.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include "App.h"
 #include "FakeServices.h"
@@ -91,6 +95,22 @@ class TestSettings : public QObject {
         QFile blocker(fake->tempDir.path() + "/blocker");
         QVERIFY(blocker.open(QIODevice::WriteOnly));
         fake->prefsFolder = blocker.fileName() + "/prefs";
+    }
+
+    // Makes `folder` refuse new files, or allow them again: by its mode,
+    // or for root, whom the mode does not stop, by the immutable flag.
+    static bool RefuseNewFiles(const QString& folder, bool refuse) {
+        if (geteuid() != 0)
+            return QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner |
+                                                     (refuse ? QFile::Permissions() : QFile::WriteOwner));
+        const int fd = open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY);
+        int flags = 0;
+        bool done = fd >= 0 && ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
+        flags = refuse ? flags | FS_IMMUTABLE_FL : flags & ~FS_IMMUTABLE_FL;
+        done = done && ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
+        if (fd >= 0)
+            close(fd);
+        return done;
     }
 
 private slots:
@@ -244,6 +264,20 @@ private slots:
         QCOMPARE(TheApp().Pref_Font, QString("Courier"));
         QVERIFY(!w.IsClosed());
         QVERIFY(fake->quitCodes.isEmpty());
+    }
+
+    void folderThatAllowsNoNewFilesIsNamed() {
+        winMain& w = Start();
+        if (!RefuseNewFiles(fake->prefsFolder, true))
+            QSKIP("this system cannot make a folder refuse new files");
+        const auto undo = qScopeGuard([&] { RefuseNewFiles(fake->prefsFolder, false); });
+        TheApp().Pref_Font = "Courier";
+        w.WritePrefs(); // the file itself is writable
+        QCOMPARE(fake->messages,
+                 QStringList{"Quendle could not save its settings.\n\n\"" + fake->prefsFolder +
+                             "\": the folder does not allow new files, which saving needs\n\n"
+                             "The settings stay in effect until Quendle quits."});
+        QCOMPARE(FileBytes(), Plist(kDefaults));
     }
 
     void fileThatCannotBeReadIsReportedAndKept_data() {
