@@ -286,7 +286,7 @@ private slots:
             QFAIL("a file beyond the limit was read");
         } catch (const IOException& e) {
             QCOMPARE(e.Path(), PathOf("big.plist"));
-            QCOMPARE(e.Reason(), QString("the file is larger than 256 kB"));
+            QCOMPARE(e.Reason(), QString("the file is larger than 256\u00A0kB"));
         }
     }
 

@@ -41,9 +41,12 @@ QString TextInputStream::ReadAll(qint64 maxBytes) {
         throw IOException(mPath, QStringLiteral("the file is already closed"));
     maxBytes = std::clamp<qint64>(maxBytes, 0, kMaxBytes);
     const auto tooLarge = [this, maxBytes] {
-        return IOException(mPath, QStringLiteral("the file is larger than %1")
-                                      .arg(QLocale::c().formattedDataSize(
-                                          maxBytes, 0, QLocale::DataSizeTraditionalFormat)));
+        // A no-break space keeps "256 kB" on one line of a message box.
+        const QString size =
+            QLocale::c()
+                .formattedDataSize(maxBytes, 0, QLocale::DataSizeTraditionalFormat)
+                .replace(QLatin1Char(' '), QChar(0x00A0));
+        return IOException(mPath, QStringLiteral("the file is larger than %1").arg(size));
     };
     if (mFile->size() > maxBytes)
         throw tooLarge();
