@@ -1,6 +1,8 @@
 #include "system/Application.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QIcon>
 #include <QObject>
 #include <algorithm>
 
@@ -116,7 +118,15 @@ void Application::WindowClosed(Window* w) {
 int RunApplication(int argc, char** argv, const std::function<void()>& startup) {
     QApplication qapp(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quendle"));
-    QApplication::setDesktopFileName(QStringLiteral("quendle"));
+    QApplication::setDesktopFileName(QStringLiteral(QUENDLE_APP_ID));
+    // Wayland takes the icon from the desktop entry named above; X11 window
+    // managers and task bars take it from each window. The icons installed
+    // next to the program come first, so a copy in any prefix finds its own.
+    const QDir exeDir(QCoreApplication::applicationDirPath());
+    QIcon::setThemeSearchPaths(QStringList{exeDir.filePath(QStringLiteral("../share/icons"))} +
+                               QIcon::themeSearchPaths());
+    if (QIcon::hasThemeIcon(QStringLiteral(QUENDLE_APP_ID)))
+        QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral(QUENDLE_APP_ID)));
     // The main window's Close decides when the application ends.
     QApplication::setQuitOnLastWindowClosed(false);
     Guarded([&] { startup(); });
