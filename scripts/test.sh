@@ -23,5 +23,8 @@ bash scripts/build.sh build-asan -DCMAKE_BUILD_TYPE=Debug -DQUENDLE_SANITIZE=ON 
 echo "== smoke run under Xvfb"
 bash scripts/smoke.sh build/bin/quendle
 
+echo "== install, validate and package"
+bash scripts/check_install.sh
+
 echo "== fuzz the preferences reader"
 bash scripts/fuzz.sh
