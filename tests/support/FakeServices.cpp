@@ -17,3 +17,8 @@ bool FakeServices::SelectColor(Color& color, const QString& prompt) {
         color = pickerColor;
     return pickerConfirms;
 }
+
+void FakeServices::Drag(QWidget* source, const QRect& rect, const QString& text,
+                        const QImage& image) {
+    drags << DragRecord{source, rect, text, image};
+}
