@@ -13,6 +13,8 @@ FakeServices::~FakeServices() { SetServices(nullptr); }
 
 bool FakeServices::SelectColor(Color& color, const QString& prompt) {
     colorPrompts << prompt;
+    if (whilePicking)
+        whilePicking();
     if (pickerConfirms)
         color = pickerColor;
     return pickerConfirms;

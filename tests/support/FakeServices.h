@@ -46,6 +46,8 @@ public:
     Color pickerColor;
     bool pickerConfirms = false;
     QStringList colorPrompts;
+    // Runs while the picker is "open", before it answers.
+    std::function<void()> whilePicking;
     // Every drag started, in order; each returns at once, dropped nowhere.
     struct DragRecord {
         QWidget* source;
