@@ -3,11 +3,16 @@
 #include <QApplication>
 #include <QColorDialog>
 #include <QCoreApplication>
+#include <QCursor>
 #include <QDesktopServices>
+#include <QDrag>
 #include <QDir>
 #include <QFileInfo>
 #include <QFontDatabase>
 #include <QMessageBox>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QPixmap>
 #include <QStandardPaths>
 #include <QUrl>
 #include <time.h>
@@ -69,6 +74,26 @@ bool SystemServices::SelectColor(Color& color, const QString& prompt) {
         return false;
     color = RGB(chosen.red(), chosen.green(), chosen.blue());
     return true;
+}
+
+void SystemServices::Drag(QWidget* source, const QRect& rect, const QString& text,
+                          const QImage& image) {
+    // Owned by the source from here on; the toolkit deletes it after the drop.
+    auto* drag = new QDrag(source);
+    auto* data = new QMimeData;
+    data->setText(text);
+    drag->setMimeData(data);
+    if (!image.isNull()) {
+        drag->setPixmap(QPixmap::fromImage(image.scaled(rect.size())));
+        drag->setHotSpot(source->mapFromGlobal(QCursor::pos()) - rect.topLeft());
+    }
+    drag->exec(Qt::CopyAction);
+    // The drag took the button's release for the drop; the press that
+    // started it is still owed one.
+    const QPoint global = QCursor::pos();
+    QMouseEvent release(QEvent::MouseButtonRelease, source->mapFromGlobal(global), global,
+                        Qt::LeftButton, Qt::NoButton, QGuiApplication::keyboardModifiers());
+    QCoreApplication::sendEvent(source, &release);
 }
 
 QStringList SystemServices::FontNames() { return QFontDatabase::families(); }

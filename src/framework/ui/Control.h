@@ -2,7 +2,9 @@
 
 #include <QRect>
 #include <QString>
+#include <memory>
 
+class DragItem;
 class QWidget;
 class Window;
 
@@ -16,6 +18,10 @@ public:
 
     const QString& Name() const { return mName; }
     Window& Owner() const { return mOwner; }
+
+    // Raises the control's Open event: its window calls it once every
+    // control exists, before the window's own Open.
+    virtual void RaiseOpen() {}
 
 private:
     Window& mOwner;
@@ -47,6 +53,15 @@ public:
     void SetVisible(bool visible);
     bool Enabled() const;
     void SetEnabled(bool enabled);
+    // Whether the control's window is the active window.
+    bool Active() const;
+    // The control that holds this one (a group box), or nullptr. Only
+    // recorded: the control keeps its place in window coordinates.
+    RectControl* Parent() const { return mParent; }
+    void SetParent(RectControl* parent) { mParent = parent; }
+    // A new item to drag out of this control; the bounds are in window
+    // coordinates.
+    std::unique_ptr<DragItem> NewDragItem(int left, int top, int width, int height);
     // Whether the control takes the keyboard focus by clicking or tabbing.
     void SetAcceptFocus(bool accept);
 
@@ -64,6 +79,7 @@ public:
 
 private:
     QWidget* mWidget;
+    RectControl* mParent = nullptr;
     QRect mDesign;     // the bounds the locks keep distances from
     int mDesignWindowWidth = 0;
     int mDesignWindowHeight = 0;
