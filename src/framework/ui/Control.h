@@ -17,6 +17,10 @@ public:
     const QString& Name() const { return mName; }
     Window& Owner() const { return mOwner; }
 
+    // The control's Open event: raised once the window has created all of
+    // its controls, before the window's own Open.
+    virtual void RaiseOpen() {}
+
 private:
     Window& mOwner;
     QString mName;
@@ -36,6 +40,7 @@ public:
     int Height() const;
     // Places the control; the new place is also what the locks keep from now on.
     void SetBounds(int left, int top, int width, int height);
+    void SetTop(int top) { SetBounds(Left(), top, Width(), Height()); }
 
     bool LockLeft = false;
     bool LockTop = false;
