@@ -4,6 +4,7 @@
 #include "ui/MenuBar.h"
 #include "text/TextFunctions.h"
 #include "winMain.h"
+#include "winHelp.h"
 #include "winSet.h"
 
 namespace {
@@ -62,7 +63,10 @@ void winMain::Event_MouseMove(int, int y) {
 
 bool winMain::HelpAbout_Action() { return true; }
 
-bool winMain::HelpHelp_Action() { return true; }
+bool winMain::HelpHelp_Action() {
+    Implicit<winHelp>().Show();
+    return true;
+}
 
 bool winMain::TimerStart_Action() {
     ToggleTimer();
