@@ -1,36 +1,47 @@
 #!/usr/bin/env bash
-# Builds the preferences reader's libFuzzer target with clang and runs it for
-# a bounded time (60 seconds, or the number of seconds given as the first
-# argument). Fails on any crash, hang, leak or sanitizer report.
+# Builds one libFuzzer target with clang and runs it for a bounded time:
+#   scripts/fuzz.sh [TARGET] [SECONDS]
+# TARGET defaults to fuzz_prefs, SECONDS to 60. Fails on any crash, hang,
+# leak or sanitizer report.
 set -euo pipefail
 
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="$root/build-fuzz"
-seconds="${1:-60}"
+target="${1:-fuzz_prefs}"
+seconds="${2:-60}"
+
+# Each target's seeds and dictionary.
+case "$target" in
+  fuzz_prefs) seeds="$root/fuzz/corpus"; dict="$root/fuzz/plist.dict" ;;
+  *) seeds="$root/fuzz/corpus_${target#fuzz_}"; dict="$root/fuzz/${target#fuzz_}.dict" ;;
+esac
 
 cmake -S "$root" -B "$build" -G Ninja \
   -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DQUENDLE_FUZZ=ON -DQUENDLE_BENCH=OFF >/dev/null
-cmake --build "$build" --target fuzz_prefs
+cmake --build "$build" --target "$target"
 
 # New inputs go to a scratch corpus in the build tree; the seeds in the
 # source tree are only read.
-work="$build/fuzz-corpus"
-artifacts="$build/fuzz-artifacts"
-log="$build/fuzz_prefs.log"
+work="$build/fuzz-corpus/$target"
+artifacts="$build/fuzz-artifacts/$target"
+log="$build/$target.log"
 mkdir -p "$work" "$artifacts"
 
+# Targets that drive widgets do so without a display.
+export QT_QPA_PLATFORM=offscreen
 export ASAN_OPTIONS="detect_leaks=1:abort_on_error=0"
 export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1"
+export LSAN_OPTIONS="suppressions=$root/fuzz/lsan.supp"
 status=0
-"$build/bin/fuzz_prefs" -max_total_time="$seconds" -timeout=10 -print_final_stats=1 \
-  -dict="$root/fuzz/plist.dict" -artifact_prefix="$artifacts/" \
-  "$work" "$root/fuzz/corpus" >"$log" 2>&1 || status=$?
+"$build/bin/$target" -max_total_time="$seconds" -timeout=10 -print_final_stats=1 \
+  -dict="$dict" -artifact_prefix="$artifacts/" \
+  "$work" "$seeds" >"$log" 2>&1 || status=$?
 
 grep -E '^#[0-9]+[[:space:]]+DONE|^Done [0-9]+ runs|^stat::number_of_executed_units' "$log" || true
 if [ "$status" -ne 0 ] || grep -qE 'ERROR: (AddressSanitizer|LeakSanitizer|libFuzzer)|runtime error:' "$log"; then
   tail -n 60 "$log"
-  echo "fuzz_prefs: failed (exit $status); inputs in $artifacts, log in $log" >&2
+  echo "$target: failed (exit $status); inputs in $artifacts, log in $log" >&2
   exit 1
 fi
-echo "fuzz_prefs: no findings in $seconds s"
+echo "$target: no findings in $seconds s"

@@ -11,6 +11,9 @@
 
 StyledTextEdit::StyledTextEdit() {
     setReadOnly(true);
+    // Nothing the user does can be undone in a read-only field, and the
+    // styling would otherwise pile up undo steps.
+    setUndoRedoEnabled(false);
     setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     setAcceptRichText(false);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
