@@ -1,4 +1,5 @@
 // The main window's keys, pointer, menu commands and full screen.
+#include "AboutWindow.h"
 #include "App.h"
 #include "ui/Canvas.h"
 #include "ui/MenuBar.h"
@@ -61,7 +62,10 @@ void winMain::Event_MouseMove(int, int y) {
     SetFocus();
 }
 
-bool winMain::HelpAbout_Action() { return true; }
+bool winMain::HelpAbout_Action() {
+    Implicit<AboutWindow>().Show(true);
+    return true;
+}
 
 bool winMain::HelpHelp_Action() {
     Implicit<winHelp>().Show();

@@ -38,13 +38,21 @@ int StyledTextEdit::DesignSize() const {
 QString StyledTextEdit::Text() const { return toPlainText(); }
 
 void StyledTextEdit::SetText(const QString& text) {
+    // New text leaves the selection and the scroll position where they
+    // were, as far as the new text reaches.
+    const int start = SelStart(), length = SelLength();
+    const int scroll = verticalScrollBar()->value();
     // QTextEdit::setPlainText would give the new text the format at the
     // caret, which may be left over from the styling of the old text.
     document()->setPlainText(text);
     QTextCursor all(document());
     all.select(QTextCursor::Document);
     all.setCharFormat(QTextCharFormat());
-    setTextCursor(QTextCursor(document()));
+    SetSelStart(start);
+    SetSelLength(length);
+    // Lays the new text out now, so that the scroll bar knows its range.
+    document()->size();
+    verticalScrollBar()->setValue(scroll);
 }
 
 int StyledTextEdit::SelStart() const { return textCursor().selectionStart(); }

@@ -14,7 +14,8 @@ public:
     // The text as plain characters, line breaks as "\n".
     QString Text() const;
     // Puts in `text` as it stands, unstyled: every character takes the
-    // field's design font and size.
+    // field's design font and size. The selection and the scroll position
+    // stay, as far as the new text reaches.
     void SetText(const QString& text);
 
     int SelStart() const;
