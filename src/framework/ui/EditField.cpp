@@ -61,12 +61,12 @@ EditField::EditField(Window& owner, const QString& name, Kind kind)
     : RectControl(owner, name,
                   kind == Kind::Styled ? static_cast<QWidget*>(new StyledTextEdit)
                                        : new EditFieldWidget) {
-    if (kind == Kind::Styled)
+    if (kind == Kind::Styled) {
         mStyled = static_cast<StyledTextEdit*>(Widget());
-    else
+    } else {
         mEdit = static_cast<QLineEdit*>(Widget());
-    if (mEdit)
         static_cast<EditFieldWidget*>(mEdit)->SetOwner(this);
+    }
     ApplyFont();
 }
 
