@@ -7,6 +7,7 @@
 #include <QObject>
 #include <algorithm>
 
+#include "BuildInfo.h"
 #include "system/Runtime.h"
 #include "system/Services.h"
 // An arrow from system up to ui: the application owns the open windows
@@ -66,7 +67,10 @@ static WindowCollector*& Collector() {
     return collector;
 }
 
-Application::Application() = default;
+Application::Application()
+    : MajorVersion(QUENDLE_VERSION_MAJOR), MinorVersion(QUENDLE_VERSION_MINOR),
+      BugVersion(QUENDLE_VERSION_PATCH), StageCode(QUENDLE_STAGE_CODE),
+      NonReleaseVersion(QUENDLE_BUILD_NUMBER) {}
 
 Application::~Application() = default;
 

@@ -42,6 +42,7 @@ public:
     int Height() const;
     // Places the control; the new place is also what the locks keep from now on.
     void SetBounds(int left, int top, int width, int height);
+    void SetTop(int top) { SetBounds(Left(), top, Width(), Height()); }
 
     bool LockLeft = false;
     bool LockTop = false;

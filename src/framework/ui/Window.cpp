@@ -76,9 +76,15 @@ void Window::SetTop(int top) {
     r.moveTop(top - MenuBarOffset());
     mHost->setGeometry(r);
 }
-void Window::SetWidth(int width) { mHost->resize(width, mHost->height()); ArrangeHost(); }
-void Window::SetHeight(int height) {
-    mHost->resize(mHost->width(), height + MenuBarOffset());
+void Window::SetWidth(int width) { ResizeHost(width, mHost->height()); }
+void Window::SetHeight(int height) { ResizeHost(mHost->width(), height + MenuBarOffset()); }
+
+// A window the user cannot resize is still resized by the program.
+void Window::ResizeHost(int width, int height) {
+    if (mResizeable)
+        mHost->resize(width, height);
+    else
+        mHost->setFixedSize(width, height);
     ArrangeHost();
 }
 
@@ -94,6 +100,7 @@ void Window::SetMaximumSize(int width, int height) {
 }
 
 void Window::SetResizeable(bool resizeable) {
+    mResizeable = resizeable;
     if (!resizeable)
         mHost->setFixedSize(mHost->size());
 }
@@ -166,7 +173,8 @@ void Window::ArrangeHost() {
     }
     const int top = mFullScreen ? 0 : barHeight;
     mContent->setGeometry(0, top, w, std::max(0, h - top));
-    mHost->setMinimumSize(mMinWidth, mMinHeight + top);
+    if (mResizeable)
+        mHost->setMinimumSize(mMinWidth, mMinHeight + top);
 }
 
 void Window::HostResized() {

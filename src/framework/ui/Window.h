@@ -122,6 +122,7 @@ private:
     void ApplyTabOrder();
     int MenuBarOffset() const;
     void ArrangeHost();
+    void ResizeHost(int width, int height);
 
     WindowHost* mHost;
     QWidget* mContent;
@@ -131,6 +132,7 @@ private:
     bool mFullScreen = false;
     bool mMenuBarVisible = true;
     bool mClosed = false;
+    bool mResizeable = true;
     int mMinWidth = 0, mMinHeight = 0;
     std::vector<std::unique_ptr<Control>> mControls;
 };
