@@ -1,10 +1,13 @@
 // The ten display settings, to and from the preferences file.
 #include <QString>
 #include <array>
+#include <optional>
 #include <variant>
 
 #include "App.h"
+#include "files/FolderItem.h"
 #include "files/IOException.h"
+#include "files/SystemFolders.h"
 #include "Preferences.h"
 #include "system/Runtime.h"
 #include "winMain.h"
@@ -12,6 +15,8 @@
 namespace {
 
 const QString kPrefsFilename = QStringLiteral("Quendle_Prefs.plist");
+const QString kKeptBaseName = QStringLiteral("Quendle_Prefs.unreadable");
+constexpr int kMaxKeptFiles = 1000;
 
 // One row per setting, in the order both directions handle them.
 struct Setting {
@@ -57,10 +62,38 @@ void ReportUnreadable(const IOException& e) {
                .arg(e.Path(), e.Reason()));
 }
 
+void ReportKept(const QString& path, const QString& keptAs) {
+    MsgBox(QStringLiteral("Quendle could not read its settings.\n\n\"%1\": no setting in it "
+                          "can be read\n\nThe default settings are used; the old file was "
+                          "kept as \"%2\".")
+               .arg(path, keptAs));
+}
+
 void ReportUnwritable(const IOException& e) {
     MsgBox(QStringLiteral("Quendle could not save its settings.\n\n\"%1\": %2\n\n"
                           "The settings stay in effect until Quendle quits.")
                .arg(e.Path(), e.Reason()));
+}
+
+// A file in which the reader found no setting may still be the user's
+// settings as another program wrote them (a binary or UTF-16 property
+// list, say), so it is moved aside under a name of its own, which no later
+// one takes, before the defaults are written in its place. A missing or
+// empty file is a first run and has nothing to keep.
+void KeepUnreadFile() {
+    const FolderItem folder = SpecialFolder::Preferences();
+    const std::optional<FolderItem> file = folder.Child(kPrefsFilename);
+    if (!file || file->Length() == 0)
+        return;
+    for (int n = 1; n <= kMaxKeptFiles; ++n) {
+        const QString name = kKeptBaseName + (n == 1 ? QString() : QStringLiteral("-%1").arg(n)) +
+                             QStringLiteral(".plist");
+        if (file->MoveToNewName(name)) {
+            ReportKept(file->NativePath(), folder.Child(name)->NativePath());
+            return;
+        }
+    }
+    throw IOException(file->NativePath(), QStringLiteral("every name to keep it under is taken"));
 }
 
 } // namespace
@@ -89,6 +122,7 @@ void winMain::ReadPrefs() {
     if (ok || refused)
         return;
     try {
+        KeepUnreadFile();
         prefs.WriteFile();
     } catch (const IOException& e) {
         ReportUnwritable(e);

@@ -10,6 +10,10 @@
 // whatever its indentation, line ends or order of entries.
 class PlistText {
 public:
+    // A file of the ten settings takes under 1 KiB; one past this size is
+    // no file of ours and is refused unread.
+    static constexpr qint64 kMaxFileBytes = 256 * 1024;
+
     // The declaration, the document type line, "<plist version="1.0">" and
     // "<dict>" (no line end after it).
     static QString Header();
@@ -26,5 +30,8 @@ public:
     // False when the text holds no "<key>" with a "</key>" after it; then
     // `onPair` is never called. The scan stops at the first key whose
     // closing or string tags are missing, and never reads outside the text.
+    // Its time is in proportion to the text's length, and so is what it
+    // hands on: it stops before the pair that would take the keys and
+    // values handed on past the text's own length.
     static bool Scan(const QString& text, const PairFound& onPair);
 };

@@ -23,9 +23,9 @@ FolderItem FileToRead(const QString& name) {
     return *file;
 }
 
-QString ReadWholeFile(const FolderItem& file) {
+QString ReadWholeFile(const FolderItem& file, qint64 maxBytes) {
     TextInputStream in = file.OpenAsTextFile();
-    const QString text = in.ReadAll();
+    const QString text = in.ReadAll(maxBytes);
     in.Close();
     return text;
 }
@@ -50,7 +50,7 @@ bool Preferences::ReadFile() {
     const FolderItem file = FileToRead(Filename);
     if (!file.Exists())
         return false;
-    const QString text = ReadWholeFile(file);
+    const QString text = ReadWholeFile(file, PlistText::kMaxFileBytes);
     return PlistText::Scan(text, [this](const QString& key, const QString& value) {
         Put(key, Variant(value));
         YieldToEventLoop();
@@ -115,5 +115,5 @@ QString Preferences::ReadPagePrefsFile() {
     const FolderItem file = FileToRead(PagePrefsFilename);
     if (!file.Exists())
         return QString();
-    return ReadWholeFile(file);
+    return ReadWholeFile(file, TextInputStream::kMaxBytes);
 }

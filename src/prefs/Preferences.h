@@ -22,7 +22,8 @@ public:
 
     // Adds each key and string pair of the file to the store through Put,
     // every value as a String. True when the file exists and its text holds
-    // "<key>" with a "</key>" after it.
+    // "<key>" with a "</key>" after it. A file larger than
+    // PlistText::kMaxFileBytes raises IOException unread.
     virtual bool ReadFile();
     // Replaces the file whole with every entry, in the order they were
     // first stored. The file on disk is always the old one or the new one.

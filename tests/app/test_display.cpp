@@ -222,10 +222,23 @@ private slots:
         QCOMPARE(plain.OpsOf("DrawString").size(), size_t(1));
     }
 
-    void smallSurfaceUsesSize8() {
+    void smallSurfaceUsesSize8AndKeepsItsOffsets() {
+        // At size 8 the template is 32 x 8 on a 20 x 5 surface: the text
+        // stands out of it, and the shadow (diagonal / 100) and the alert's
+        // frame (line height / 20) come out below 1.
+        Main().IsDone = true;
         RecordingGraphics g(20, 5);
         Main().Redraw(&g, 45296, false);
-        QCOMPARE(DigitsOp(g).size, 8);
+        const auto strings = g.OpsOf("DrawString");
+        QCOMPARE(strings.size(), size_t(3));
+        const auto& shadow = strings[0];
+        const auto& digits = strings[1];
+        QCOMPARE(digits.size, 8);
+        // (5 - 8) / 2 + ascent 6 = 4.5: the ascent is added before truncating.
+        QCOMPARE(QPoint(digits.x, digits.y), QPoint(-6, 4));
+        QCOMPARE(QPoint(shadow.x, shadow.y), QPoint(-5, 5)); // never less than 1 pixel
+        QCOMPARE(strings[2].y, 4); // the alert text's baseline likewise
+        QCOMPARE(g.OpsOf("DrawRect").at(0).penWidth, 1);
     }
 
     void alertBox_data() {

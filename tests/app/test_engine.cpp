@@ -23,6 +23,26 @@ class EngineTest : public QObject {
         timer1().Fire();
     }
     void setTime(int seconds) { w->CurrentSeconds = seconds; }
+    // Counts the display's paints from here on, in a window on the screen.
+    int paints = 0;
+    void countPaints() {
+        auto& cv = w->Find<Canvas>("cvTime");
+        cv.Paint = [this, paint = cv.Paint](Graphics& g) {
+            ++paints;
+            paint(g);
+        };
+        QVERIFY(QTest::qWaitForWindowExposed(w->Host()));
+        QCoreApplication::processEvents();
+        paints = 0;
+    }
+    // The paints that one tick, `seconds` after the last, makes.
+    int paintsOfATick(double seconds) {
+        QCoreApplication::processEvents();
+        paints = 0;
+        tickAfter(seconds);
+        QCoreApplication::processEvents();
+        return paints;
+    }
 
 private slots:
     void init() {
@@ -151,17 +171,21 @@ private slots:
         QCOMPARE(w->CurrentSeconds, 1800);
     }
 
+    void theTickRepaintsInEveryState() {
+        // The only road by which the Preferences sheet's edits and its
+        // Cancel reach the display while the count stands still.
+        countPaints();
+        QCOMPARE(paintsOfATick(0.25), 1); // paused
+        setTime(1);
+        w->ToggleTimer();
+        QCOMPARE(paintsOfATick(0.25), 1); // running
+        QCOMPARE(paintsOfATick(1), 1);    // into the alert
+        QVERIFY(w->IsDone);
+        QCOMPARE(paintsOfATick(0.25), 1); // alert
+    }
+
     void toggleWithNothingToCountChangesNothing() {
-        auto& cv = w->Find<Canvas>("cvTime");
-        int paints = 0;
-        auto paint = cv.Paint;
-        cv.Paint = [&](Graphics& g) {
-            ++paints;
-            paint(g);
-        };
-        QVERIFY(QTest::qWaitForWindowExposed(w->Host()));
-        QCoreApplication::processEvents();
-        paints = 0;
+        countPaints();
         TheApp().Pref_SuspendScreensaver = true;
         w->ToggleTimer();
         QCoreApplication::processEvents();

@@ -18,13 +18,6 @@ namespace {
 const QStringList kAll = {"Pause_Icon", "Pause_Mask", "Run_Icon",  "Run_Mask",  "Alert_Icon",
                           "Alert_Mask", "AboutIcon",  "AboutMask", "VaZeDoZi", "VaZeDoZiMask"};
 
-// The file names read since the log was last cleared.
-QStringList ReadNames() {
-    QStringList names;
-    for (const QString& path : PictureFileLog())
-        names << QFileInfo(path).fileName();
-    return names;
-}
 } // namespace
 
 class TestPictures : public QObject {
@@ -53,13 +46,22 @@ private:
         return g;
     }
 
+    // The file names read since the record was last cleared.
+    QStringList ReadNames() const {
+        QStringList names;
+        for (const QString& path : record->paths)
+            names << QFileInfo(path).fileName();
+        return names;
+    }
+
 private slots:
     void init() {
         fake = std::make_unique<FakeServices>();
         Startup();
-        PictureFileLog().clear();
+        record = std::make_unique<PictureFileRecord>();
     }
     void cleanup() {
+        record.reset();
         Application::Shutdown();
         fake.reset();
         folder.reset();
@@ -69,7 +71,7 @@ private slots:
         const auto first = Paint();
         QCOMPARE(ReadNames(), QStringList({"Pause_Icon.bmp", "Pause_Mask.bmp"}));
         QCOMPARE(first.OpsOf("DrawPicture").at(0).picture, Pause_Icon());
-        PictureFileLog().clear();
+        record->paths.clear();
         Paint();
         QVERIFY(ReadNames().isEmpty());
     }
@@ -101,8 +103,10 @@ private slots:
     void missingIconIsLookedForAtEveryPaint() {
         UseCopy({"Run_Icon"});
         Implicit<winMain>().IsRunning = true;
+        record.reset();
+        Paint(); // with no record installed, as in the program: nothing is kept
         for (int i = 0; i < 3; ++i) {
-            PictureFileLog().clear();
+            record = std::make_unique<PictureFileRecord>();
             const auto g = Paint();
             QCOMPARE(ReadNames(), QStringList({"Run_Icon.bmp"})); // never its mask
             QVERIFY(g.OpsOf("DrawPicture").empty());
@@ -110,20 +114,27 @@ private slots:
         }
         // A file added later is picked up at the next paint.
         QVERIFY(QFile::copy(Source("Run_Icon"), Target("Run_Icon")));
-        PictureFileLog().clear();
+        record->paths.clear();
         QCOMPARE(Paint().OpsOf("DrawPicture").size(), size_t(1));
         QCOMPARE(ReadNames(), QStringList({"Run_Icon.bmp", "Run_Mask.bmp"}));
     }
 
-    void undecodableFileGivesNoPicture() {
-        UseCopy({"Alert_Icon"});
+    void onlyTheNamedFileIsReadAndOnlyAsABmp() {
+        UseCopy({"Alert_Icon", "Run_Icon"});
+        // A sibling whose name adds an image suffix is never read instead.
+        QVERIFY(Picture(4, 4).Image().save(folder->filePath("Run_Icon.bmp.png"), "PNG"));
+        QVERIFY(!Run_Icon());
+        // Nor is a file of the right name in another format, or in none.
+        QVERIFY(QFile::copy(folder->filePath("Run_Icon.bmp.png"), Target("Run_Icon")));
+        QVERIFY(!Run_Icon());
         QFile bad(Target("Alert_Icon"));
         QVERIFY(bad.open(QIODevice::WriteOnly));
         bad.write("not a picture");
         bad.close();
         QVERIFY(!Alert_Icon());
         QVERIFY(!Alert_Icon());
-        QCOMPARE(ReadNames(), QStringList({"Alert_Icon.bmp", "Alert_Icon.bmp"}));
+        QCOMPARE(ReadNames(), QStringList({"Run_Icon.bmp", "Run_Icon.bmp", "Alert_Icon.bmp",
+                                           "Alert_Icon.bmp"}));
     }
 
     void noResourcesFolderGivesNothing() {
@@ -140,7 +151,7 @@ private slots:
         QVERIFY(icon->Mask(false)); // created, opaque
         QCOMPARE(qGray(icon->Mask(false)->Image().pixel(0, 0)), 0);
         QVERIFY(QFile::copy(Source("Pause_Mask"), Target("Pause_Mask")));
-        PictureFileLog().clear();
+        record->paths.clear();
         QCOMPARE(Pause_Icon(), icon);
         QVERIFY(ReadNames().isEmpty());
     }
@@ -151,7 +162,7 @@ private slots:
         const QImage before = icon->Image();
         QVERIFY(QFile::remove(Target("Pause_Icon")));
         QVERIFY(QFile::copy(Source("Alert_Icon"), Target("Pause_Icon")));
-        PictureFileLog().clear();
+        record->paths.clear();
         QCOMPARE(Pause_Icon(), icon);
         QCOMPARE(icon->Image(), before);
         QVERIFY(ReadNames().isEmpty());
@@ -161,7 +172,7 @@ private slots:
         QVERIFY(Pause_Icon());
         Application::Shutdown();
         Startup();
-        PictureFileLog().clear();
+        record->paths.clear();
         QVERIFY(Pause_Icon());
         QCOMPARE(ReadNames(), QStringList({"Pause_Icon.bmp", "Pause_Mask.bmp"}));
     }
@@ -181,6 +192,7 @@ private slots:
 private:
     std::unique_ptr<FakeServices> fake;
     std::unique_ptr<QTemporaryDir> folder;
+    std::unique_ptr<PictureFileRecord> record;
 };
 
 QTEST_MAIN(TestPictures)

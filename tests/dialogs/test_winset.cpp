@@ -185,6 +185,8 @@ class WinSetTest : public QObject {
             QCOMPARE(stepped("", "up"), QString("01"));
             QCOMPARE(stepped("", "down"), limit);
             // Only a step across an end wraps.
+            QCOMPARE(stepped(QString::number(row.limit - 1), "up"), limit);
+            QCOMPARE(stepped("01", "down"), QString("00"));
             QCOMPARE(stepped("100", "down"), QString("99"));
             QCOMPARE(stepped("100", "up"), QString("00"));
             QCOMPARE(stepped("-3", "up"), QString("-02"));
@@ -223,6 +225,11 @@ class WinSetTest : public QObject {
         place(s->eMin, "50", 0);
         QTest::keyClick(edit(s->eMin), Qt::Key_1);
         QCOMPARE(s->eMin->Text(), QString("50"));
+
+        // Below zero is refused as much as past the limit (a pasted "-").
+        place(s->eSec, "-");
+        QTest::keyClick(edit(s->eSec), Qt::Key_5);
+        QCOMPARE(s->eSec->Text(), QString("-"));
 
         // A refused digit puts the selected part back too.
         s->eSec->SetText("56");

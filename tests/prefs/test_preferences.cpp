@@ -7,8 +7,8 @@
 
 #include "FakeServices.h"
 #include "files/IOException.h"
+#include "PlistText.h"
 #include "Preferences.h"
-#include "files/TextInputStream.h"
 
 namespace {
 
@@ -190,11 +190,14 @@ private slots:
     }
 
     void valueTextIsSearchedForKeys() {
-        // The next key is looked for from just behind "<string>", so a key
-        // tag inside a value's text is found.
+        // The next key is looked for from the previous value's second
+        // character on: a key tag inside a value's text is found, ...
         const QByteArray text = "<key>a</key><string>x<key>b</key><string>y</string>"
                                 "<key>c</key><string>z</string>";
         QCOMPARE(ReadPairs(text), (QStringList{"a=x<key>b</key><string>y", "b=y", "c=z"}));
+        // ... and one at its very start is not.
+        QCOMPARE(ReadPairs("<key>a</key><string><key>b</key><string>y</string>"),
+                 QStringList{"a=<key>b</key><string>y"});
     }
 
     void readAddsToWhatTheStoreHolds() {
@@ -264,27 +267,36 @@ private slots:
                               QString::fromUtf8("Name=Café")}));
     }
 
-    void largeFilesAreReadAndHugeOnesRefused() {
+    void filesUpToTheLimitAreReadAndLargerOnesRefused() {
         QByteArray entries;
-        for (int i = 0; i < 20000; ++i)
+        for (int i = 0; i < 1000; ++i)
             entries += Entry("k" + QByteArray::number(i), QByteArray(200, 'v'));
-        PutFile("big.plist", Plist(entries));
+        QByteArray text = Plist(entries);
+        QVERIFY(text.size() < PlistText::kMaxFileBytes);
+        text.append(PlistText::kMaxFileBytes - text.size(), '\n');
+        PutFile("big.plist", text);
         RecordingPreferences store;
         store.Filename = "big.plist";
         QVERIFY(store.ReadFile());
-        QCOMPARE(store.puts.size(), 20000);
+        QCOMPARE(store.puts.size(), 1000);
 
-        PutFile("huge.plist", Entry("a", "1"));
-        QFile huge(PathOf("huge.plist"));
-        QVERIFY(huge.resize(TextInputStream::kMaxBytes + 1)); // sparse: no time, no disk
-        auto refused = Store("huge.plist");
+        PutFile("big.plist", text + '\n');
         try {
-            refused->ReadFile();
+            store.ReadFile();
             QFAIL("a file beyond the limit was read");
         } catch (const IOException& e) {
-            QCOMPARE(e.Path(), PathOf("huge.plist"));
-            QVERIFY(e.Reason().contains("larger than"));
+            QCOMPARE(e.Path(), PathOf("big.plist"));
+            QCOMPARE(e.Reason(), QString("the file is larger than 256\u00A0kB"));
         }
+    }
+
+    void overlappingValuesStopAtTheTextsLength() {
+        // Every key's value runs on to the one "</string>" at the end: all
+        // of them together would take the square of the text's length.
+        const QByteArray open = "<key>a</key><string>-";
+        QCOMPARE(ReadPairs(open.repeated(4) + "x</string>"),
+                 QStringList{"a=-" + open.repeated(3) + "x"});
+        QCOMPARE(ReadPairs(open.repeated(3) + "x</string>").size(), 3); // 69 of 73 characters
     }
 
     void getStoresTheDefaultOnlyWhenMissing() {

@@ -3,6 +3,11 @@
 #include <QDir>
 #include <QFile>
 #include <QtTest>
+#include <fcntl.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "App.h"
 #include "FakeServices.h"
@@ -69,8 +74,8 @@ class TestSettings : public QObject {
         QCOMPARE(file.write(bytes), bytes.size());
     }
 
-    QByteArray FileBytes() const {
-        QFile file(FilePath());
+    QByteArray FileBytes(const QString& name = kFile) const {
+        QFile file(fake->prefsFolder + '/' + name);
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
 
@@ -90,6 +95,22 @@ class TestSettings : public QObject {
         QFile blocker(fake->tempDir.path() + "/blocker");
         QVERIFY(blocker.open(QIODevice::WriteOnly));
         fake->prefsFolder = blocker.fileName() + "/prefs";
+    }
+
+    // Makes `folder` refuse new files, or allow them again: by its mode,
+    // or for root, whom the mode does not stop, by the immutable flag.
+    static bool RefuseNewFiles(const QString& folder, bool refuse) {
+        if (geteuid() != 0)
+            return QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner |
+                                                     (refuse ? QFile::Permissions() : QFile::WriteOwner));
+        const int fd = open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY);
+        int flags = 0;
+        bool done = fd >= 0 && ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
+        flags = refuse ? flags | FS_IMMUTABLE_FL : flags & ~FS_IMMUTABLE_FL;
+        done = done && ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
+        if (fd >= 0)
+            close(fd);
+        return done;
     }
 
 private slots:
@@ -138,19 +159,43 @@ private slots:
         QCOMPARE(FileBytes(), text);
     }
 
-    void unreadableTextIsReplacedByDefaults_data() {
+    void unreadableTextIsKeptAsideAndReplacedByDefaults_data() {
         QTest::addColumn<QByteArray>("text");
-        QTest::newRow("empty") << QByteArray();
+        QTest::newRow("empty: a first run") << QByteArray();
         QTest::newRow("no key") << QByteArray("<plist><dict/></plist>");
         QTest::newRow("key never closed") << QByteArray("<key>Font<string>Courier</string>");
+        const QString utf16 = "\uFEFF<plist><dict><key>Font</key><string>Courier</string>";
+        QTest::newRow("UTF-16") << QByteArray(reinterpret_cast<const char*>(utf16.utf16()),
+                                              utf16.size() * 2);
+        QTest::newRow("binary") << QByteArray("bplist00\xd1\x01\x02TFontWCourier\x08\x0b", 22);
     }
-    void unreadableTextIsReplacedByDefaults() {
+    void unreadableTextIsKeptAsideAndReplacedByDefaults() {
         QFETCH(QByteArray, text);
         PutFile(text);
         Start();
         QCOMPARE(Snapshot(TheApp()), QString("System|B|-|-|U|9f9f9f|0|ffffff|cf0000|ff0000"));
         QCOMPARE(FileBytes(), Plist(kDefaults));
-        QVERIFY(fake->messages.isEmpty());
+        const QStringList files = QDir(fake->prefsFolder).entryList(QDir::Files);
+        if (text.isEmpty()) {
+            QVERIFY(fake->messages.isEmpty());
+            QCOMPARE(files, QStringList{kFile});
+            return;
+        }
+        const QString kept = "Quendle_Prefs.unreadable.plist";
+        QCOMPARE(files, (QStringList{kFile, kept}));
+        QCOMPARE(FileBytes(kept), text);
+        QCOMPARE(fake->messages, QStringList{"Quendle could not read its settings.\n\n\"" +
+                                             FilePath() + "\": no setting in it can be read\n\n"
+                                             "The default settings are used; the old file was "
+                                             "kept as \"" + fake->prefsFolder + '/' + kept + "\"."});
+
+        // A later one is kept beside it, never in its place.
+        Application::Shutdown();
+        PutFile(text + '2');
+        Startup();
+        QCOMPARE(FileBytes(kept), text);
+        QCOMPARE(FileBytes("Quendle_Prefs.unreadable-2.plist"), text + '2');
+        QCOMPARE(FileBytes(), Plist(kDefaults));
     }
 
     void textsThatAreNoValueTakeTheDefault() {
@@ -221,13 +266,56 @@ private slots:
         QVERIFY(fake->quitCodes.isEmpty());
     }
 
-    void fileThatCannotBeOpenedIsNotOverwritten() {
-        QVERIFY(QDir().mkpath(FilePath())); // a folder where the file should be
+    void folderThatAllowsNoNewFilesIsNamed() {
+        winMain& w = Start();
+        if (!RefuseNewFiles(fake->prefsFolder, true))
+            QSKIP("this system cannot make a folder refuse new files");
+        const auto undo = qScopeGuard([&] { RefuseNewFiles(fake->prefsFolder, false); });
+        TheApp().Pref_Font = "Courier";
+        w.WritePrefs(); // the file itself is writable
+        QCOMPARE(fake->messages,
+                 QStringList{"Quendle could not save its settings.\n\n\"" + fake->prefsFolder +
+                             "\": the folder does not allow new files, which saving needs\n\n"
+                             "The settings stay in effect until Quendle quits."});
+        QCOMPARE(FileBytes(), Plist(kDefaults));
+    }
+
+    void fileThatCannotBeReadIsReportedAndKept_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("folder") << "folder";
+        QTest::newRow("named pipe") << "pipe"; // would hold the open for ever
+        QTest::newRow("link to a device") << "device";
+        QTest::newRow("larger than the limit") << "large";
+    }
+    void fileThatCannotBeReadIsReportedAndKept() {
+        QFETCH(QString, kind);
+        QVERIFY(QDir().mkpath(fake->prefsFolder));
+        const QByteArray path = QFile::encodeName(FilePath());
+        const QByteArray large = Plist(kDefaults) + QByteArray(256 * 1024, ' ');
+        if (kind == "folder")
+            QVERIFY(QDir().mkpath(FilePath()));
+        else if (kind == "pipe")
+            QCOMPARE(mkfifo(path.constData(), 0600), 0);
+        else if (kind == "device")
+            QVERIFY(QFile::link("/dev/zero", FilePath()));
+        else
+            PutFile(large);
+        const QFileInfo before(FilePath());
+
         Start();
         QCOMPARE(fake->messages.size(), 1);
+        QVERIFY(fake->messages[0].startsWith("Quendle could not read its settings."));
         QVERIFY(fake->messages[0].contains(FilePath()));
         QCOMPARE(Snapshot(TheApp()), QString("System|B|-|-|U|9f9f9f|0|ffffff|cf0000|ff0000"));
-        QVERIFY(QFileInfo(FilePath()).isDir());
+        const QFileInfo after(FilePath());
+        QCOMPARE(after.isDir(), before.isDir());
+        QCOMPARE(after.isSymLink(), before.isSymLink());
+        QCOMPARE(after.isFile(), before.isFile());
+        if (kind == "large")
+            QCOMPARE(FileBytes(), large);
+        QCOMPARE(QDir(fake->prefsFolder).entryList(QDir::AllEntries | QDir::System | QDir::Hidden |
+                                                    QDir::NoDotAndDotDot),
+                 QStringList{kFile}); // nothing written beside it
         QVERIFY(fake->quitCodes.isEmpty());
     }
 };

@@ -17,6 +17,23 @@ std::optional<FolderItem> FolderItem::Child(const QString& name) const {
 
 bool FolderItem::Exists() const { return QFileInfo::exists(mPath); }
 
+qint64 FolderItem::Length() const { return QFileInfo(mPath).size(); }
+
+bool FolderItem::MoveToNewName(const QString& name) const {
+    const std::optional<FolderItem> target =
+        FolderItem(QFileInfo(mPath).absolutePath()).Child(name);
+    if (!target)
+        throw IOException(mPath, QStringLiteral("\"%1\" cannot be a file name").arg(name));
+    QFile file(mPath);
+    // Qt renames without replacing (renameat2 with RENAME_NOREPLACE where
+    // the system has it), so a name taken meanwhile stays untouched.
+    if (file.rename(target->NativePath()))
+        return true;
+    if (target->Exists())
+        return false;
+    throw IOException(mPath, file.errorString());
+}
+
 bool FolderItem::Delete() const { return QFile::remove(mPath) || !Exists(); }
 
 TextOutputStream FolderItem::CreateTextFile() const {

@@ -13,15 +13,16 @@ public:
     // positions in an int.
     static constexpr qint64 kMaxBytes = 64 * 1024 * 1024;
 
-    // Opens `path`; raises IOException when it cannot be opened.
+    // Opens `path`; raises IOException when it cannot be opened or is no
+    // regular file (a link to one is followed).
     explicit TextInputStream(const QString& path);
     TextInputStream(TextInputStream&&) noexcept;
     TextInputStream& operator=(TextInputStream&&) noexcept;
     ~TextInputStream();
 
     // The whole remaining text; raises IOException when it cannot be read
-    // or the file is larger than kMaxBytes.
-    QString ReadAll();
+    // or the file is larger than `maxBytes` (at most kMaxBytes).
+    QString ReadAll(qint64 maxBytes = kMaxBytes);
     void Close();
 
 private:

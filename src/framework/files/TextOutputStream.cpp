@@ -1,13 +1,23 @@
 #include "files/TextOutputStream.h"
 
+#include <QFileInfo>
 #include <QSaveFile>
 
 #include "files/IOException.h"
 
 TextOutputStream::TextOutputStream(const QString& path)
     : mPath(path), mFile(std::make_unique<QSaveFile>(path)) {
-    if (!mFile->open(QIODevice::WriteOnly))
-        throw IOException(mPath, mFile->errorString());
+    if (mFile->open(QIODevice::WriteOnly))
+        return;
+    // The new text goes to a new file beside the old one, so a folder that
+    // allows no new files stops even a save over a writable file: name the
+    // folder, as that is what the user can change.
+    const QFileInfo file(path);
+    const QFileInfo folder(file.absolutePath());
+    if (folder.isDir() && !folder.isWritable() && (!file.exists() || file.isWritable()))
+        throw IOException(folder.filePath(),
+                          QStringLiteral("the folder does not allow new files, which saving needs"));
+    throw IOException(mPath, mFile->errorString());
 }
 
 TextOutputStream::TextOutputStream(TextOutputStream&&) noexcept = default;

@@ -13,7 +13,7 @@ class QSaveFile;
 class TextOutputStream {
 public:
     // Opens the temporary file for `path`; raises IOException when it
-    // cannot be created.
+    // cannot be created, naming the folder when that allows no new files.
     explicit TextOutputStream(const QString& path);
     TextOutputStream(TextOutputStream&&) noexcept;
     TextOutputStream& operator=(TextOutputStream&&) noexcept;

@@ -1,5 +1,6 @@
 #include "graphics/Picture.h"
 
+#include <QFile>
 #include <QImageReader>
 
 #include "graphics/ImageGraphics.h"
@@ -56,16 +57,30 @@ std::unique_ptr<Picture> NewPicture(int width, int height, int) {
     return std::make_unique<Picture>(width, height);
 }
 
+namespace {
+PictureFileRecord* gRecord = nullptr;
+} // namespace
+
 std::unique_ptr<Picture> OpenAsPicture(const QString& path) {
-    PictureFileLog() << path;
-    QImageReader reader(path);
+    if (gRecord)
+        gRecord->paths << path;
+    // Exactly the file named, read as a BMP: given a name, the toolkit's
+    // reader would also try it with each image suffix added when it is
+    // missing, and read whatever format it found.
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return nullptr;
+    QImageReader reader(&file, QByteArrayLiteral("bmp"));
+    reader.setAutoDetectImageFormat(false);
     QImage image = reader.read();
     if (image.isNull())
         return nullptr;
     return std::make_unique<Picture>(std::move(image));
 }
 
-QStringList& PictureFileLog() {
-    static QStringList log;
-    return log;
+PictureFileRecord::PictureFileRecord() { gRecord = this; }
+
+PictureFileRecord::~PictureFileRecord() {
+    if (gRecord == this)
+        gRecord = nullptr;
 }

@@ -49,10 +49,20 @@ private:
 // depth is held as 32 bits.
 std::unique_ptr<Picture> NewPicture(int width, int height, int depth = 32);
 
-// The picture in the file at `path`; nullptr when the file is missing or
-// cannot be decoded (BMP and every other format the toolkit reads).
+// The picture in the BMP file at `path`; nullptr when the file is missing
+// or cannot be decoded as a BMP.
 std::unique_ptr<Picture> OpenAsPicture(const QString& path);
 
-// Every path OpenAsPicture was asked for, found or not, in order: lets
-// tests see which files a drawing read. Tests clear it themselves.
-QStringList& PictureFileLog();
+// Every path OpenAsPicture is asked for while the record lives, found or
+// not, in order: lets a test see which files a drawing read. The newest
+// record takes the place of any other; while none lives, as in the
+// program, nothing is kept.
+class PictureFileRecord {
+public:
+    PictureFileRecord();
+    ~PictureFileRecord();
+    PictureFileRecord(const PictureFileRecord&) = delete;
+    PictureFileRecord& operator=(const PictureFileRecord&) = delete;
+
+    QStringList paths;
+};

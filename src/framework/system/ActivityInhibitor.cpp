@@ -17,10 +17,6 @@ const QString ScreenSaverService = QStringLiteral("org.freedesktop.ScreenSaver")
 const QString ScreenSaverPath = QStringLiteral("/org/freedesktop/ScreenSaver");
 const QString ScreenSaverInterface = QStringLiteral("org.freedesktop.ScreenSaver");
 
-// X screensaver timeouts are a minute or more; resetting twice as often
-// as the shortest of them is enough.
-constexpr qint64 X11ResetIntervalMs = 30000;
-
 QDBusConnection BusNamed(const QString& name) {
     return name.isEmpty() ? QDBusConnection::sessionBus() : QDBusConnection(name);
 }
@@ -33,11 +29,26 @@ void Release(const QString& busName, uint cookie) {
     BusNamed(busName).send(call);
 }
 
+// One request, cheap enough for every tick: a timeout set short (xset s 10)
+// must never run out between two ticks of a count.
+void ResetX11ScreenSaver() {
+#if QT_CONFIG(xcb)
+    // Only the xcb platform answers to this interface; elsewhere it is null.
+    auto* app = qobject_cast<QGuiApplication*>(QCoreApplication::instance());
+    auto* x11 =
+        app != nullptr ? app->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+    if (x11 == nullptr || x11->connection() == nullptr)
+        return;
+    xcb_force_screen_saver(x11->connection(), XCB_SCREEN_SAVER_RESET);
+    xcb_flush(x11->connection());
+#endif
+}
+
 } // namespace
 
 ActivityInhibitor::ActivityInhibitor(std::chrono::milliseconds lease, const QString& busName,
                                      QObject* parent)
-    : QObject(parent), mBusName(busName) {
+    : QObject(parent), ResetScreenSaver(ResetX11ScreenSaver), mBusName(busName) {
     mLease.setSingleShot(true);
     mLease.setInterval(lease);
     connect(&mLease, &QTimer::timeout, this, &ActivityInhibitor::LeaseEnded);
@@ -61,7 +72,8 @@ ActivityInhibitor::~ActivityInhibitor() {
 }
 
 void ActivityInhibitor::Ping() {
-    ResetX11ScreenSaver();
+    if (ResetScreenSaver)
+        ResetScreenSaver();
     mLease.start();
     switch (mState) {
     case State::Idle:
@@ -126,20 +138,4 @@ void ActivityInhibitor::LeaseEnded() {
     case State::Idle:
         break;
     }
-}
-
-void ActivityInhibitor::ResetX11ScreenSaver() {
-#if QT_CONFIG(xcb)
-    if (mSinceX11Reset.isValid() && mSinceX11Reset.elapsed() < X11ResetIntervalMs)
-        return;
-    // Only the xcb platform answers to this interface; elsewhere it is null.
-    auto* app = qobject_cast<QGuiApplication*>(QCoreApplication::instance());
-    auto* x11 =
-        app != nullptr ? app->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
-    if (x11 == nullptr || x11->connection() == nullptr)
-        return;
-    xcb_force_screen_saver(x11->connection(), XCB_SCREEN_SAVER_RESET);
-    xcb_flush(x11->connection());
-    mSinceX11Reset.start();
-#endif
 }
