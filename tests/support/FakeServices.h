@@ -23,7 +23,8 @@ public:
     QString PreferencesFolder() override { return prefsFolder; }
     QString ResourcesFolder() override { return resourcesFolder; }
     bool SelectColor(Color& color, const QString& prompt) override;
-    QStringList FontNames() override { return fonts; }
+    int FontCount() override { return static_cast<int>(fonts.size()); }
+    QString Font(int index) override { return fonts.value(index); }
     bool TimersRunThemselves() override { return false; }
 
     void advanceSeconds(double seconds) { now += seconds * 1e6; }

@@ -31,8 +31,10 @@ public:
     virtual QString ResourcesFolder() = 0;
     // The system colour picker: true and the chosen colour when confirmed.
     virtual bool SelectColor(Color& color, const QString& prompt) = 0;
-    // Installed font family names.
-    virtual QStringList FontNames() = 0;
+    // The installed font families, as a list read by index: how many there
+    // are now, and the name at a 0-based index (empty past the end).
+    virtual int FontCount() = 0;
+    virtual QString Font(int index) = 0;
     // Whether timers run by themselves; a test fake fires them by hand.
     virtual bool TimersRunThemselves() { return true; }
 };

@@ -71,4 +71,21 @@ bool SystemServices::SelectColor(Color& color, const QString& prompt) {
     return true;
 }
 
-QStringList SystemServices::FontNames() { return QFontDatabase::families(); }
+// Asking the font database builds a new list every time; a caller that
+// walks the fonts by index would pay for it once per font.
+const QStringList& SystemServices::Families() {
+    if (!mWatchingFonts && qGuiApp) {
+        QObject::connect(qGuiApp, &QGuiApplication::fontDatabaseChanged,
+                         [this] { mFamiliesKnown = false; });
+        mWatchingFonts = true;
+    }
+    if (!mFamiliesKnown) {
+        mFamilies = QFontDatabase::families();
+        mFamiliesKnown = true;
+    }
+    return mFamilies;
+}
+
+int SystemServices::FontCount() { return static_cast<int>(Families().size()); }
+
+QString SystemServices::Font(int index) { return Families().value(index); }

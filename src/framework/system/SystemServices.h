@@ -16,9 +16,16 @@ public:
     QString PreferencesFolder() override;
     QString ResourcesFolder() override;
     bool SelectColor(Color& color, const QString& prompt) override;
-    QStringList FontNames() override;
+    int FontCount() override;
+    QString Font(int index) override;
 
 private:
+    // The families as last read; read again after the desktop's fonts change.
+    const QStringList& Families();
+    QStringList mFamilies;
+    bool mFamiliesKnown = false;
+    bool mWatchingFonts = false;
+
     // Made at the first call: it needs the toolkit to exist.
     std::unique_ptr<ActivityInhibitor> mInhibitor;
 };

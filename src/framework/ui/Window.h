@@ -70,6 +70,9 @@ public:
     void SetFocus();
     void Maximize();
     bool IsClosed() const { return mClosed; }
+    // Whether some window is being built: between its Layout and the end
+    // of its Open, which may yield to the event loop.
+    static bool AnyUnderConstruction() { return sUnderConstruction > 0; }
 
     // Controls, found by the name they were added under.
     template <class T, class... Args>
@@ -122,6 +125,8 @@ private:
     void ApplyTabOrder();
     int MenuBarOffset() const;
     void ArrangeHost();
+
+    static inline int sUnderConstruction = 0;
 
     WindowHost* mHost;
     QWidget* mContent;
