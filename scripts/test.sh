@@ -2,7 +2,7 @@
 # Sets up a fresh Debian 12 machine (as root), builds Quendle and passes
 # every test: the suite, the suite again under AddressSanitizer and
 # UndefinedBehaviorSanitizer, a smoke run of the real program under Xvfb,
-# and a bounded fuzz run of the preferences reader.
+# and bounded fuzz runs of the preferences reader and of the colour text.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 jobs=$(nproc)
@@ -24,4 +24,7 @@ echo "== smoke run under Xvfb"
 bash scripts/smoke.sh build/bin/quendle
 
 echo "== fuzz the preferences reader"
-bash scripts/fuzz.sh
+bash scripts/fuzz.sh fuzz_prefs
+
+echo "== fuzz the colour text dropped on a well"
+bash scripts/fuzz.sh fuzz_colortext 30

@@ -13,7 +13,14 @@ FakeServices::~FakeServices() { SetServices(nullptr); }
 
 bool FakeServices::SelectColor(Color& color, const QString& prompt) {
     colorPrompts << prompt;
+    if (whilePicking)
+        whilePicking();
     if (pickerConfirms)
         color = pickerColor;
     return pickerConfirms;
+}
+
+void FakeServices::Drag(QWidget* source, const QRect& rect, const QString& text,
+                        const QImage& image) {
+    drags << DragRecord{source, rect, text, image};
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QImage>
+#include <QRect>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -23,6 +25,8 @@ public:
     QString PreferencesFolder() override { return prefsFolder; }
     QString ResourcesFolder() override { return resourcesFolder; }
     bool SelectColor(Color& color, const QString& prompt) override;
+    void Drag(QWidget* source, const QRect& rect, const QString& text,
+              const QImage& image) override;
     int FontCount() override { return static_cast<int>(fonts.size()); }
     QString Font(int index) override { return fonts.value(index); }
     bool TimersRunThemselves() override { return false; }
@@ -43,4 +47,14 @@ public:
     Color pickerColor;
     bool pickerConfirms = false;
     QStringList colorPrompts;
+    // Runs while the picker is "open", before it answers.
+    std::function<void()> whilePicking;
+    // Every drag started, in order; each returns at once, dropped nowhere.
+    struct DragRecord {
+        QWidget* source;
+        QRect rect; // in the source's coordinates
+        QString text;
+        QImage image;
+    };
+    QList<DragRecord> drags;
 };

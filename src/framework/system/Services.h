@@ -5,6 +5,10 @@
 
 #include "text/Color.h"
 
+class QImage;
+class QRect;
+class QWidget;
+
 // Everything that leaves the process or depends on the wall clock goes
 // through one replaceable object, so tests can put a recording fake in its
 // place and drive real windows without sound, browsers or modal boxes.
@@ -31,6 +35,11 @@ public:
     virtual QString ResourcesFolder() = 0;
     // The system colour picker: true and the chosen colour when confirmed.
     virtual bool SelectColor(Color& color, const QString& prompt) = 0;
+    // Drags `text` out of `source` to whatever takes text, in this program
+    // or another, showing `image` over `rect` (in the source's coordinates)
+    // under the pointer; returns when it has been dropped or given up.
+    virtual void Drag(QWidget* source, const QRect& rect, const QString& text,
+                      const QImage& image) = 0;
     // The installed font families, as a list read by index: how many there
     // are now, and the name at a 0-based index (empty past the end).
     virtual int FontCount() = 0;

@@ -3,11 +3,15 @@
 #include <QApplication>
 #include <QColorDialog>
 #include <QCoreApplication>
+#include <QCursor>
 #include <QDesktopServices>
+#include <QDrag>
 #include <QDir>
 #include <QFileInfo>
 #include <QFontDatabase>
 #include <QMessageBox>
+#include <QMimeData>
+#include <QPixmap>
 #include <QStandardPaths>
 #include <QUrl>
 #include <time.h>
@@ -69,6 +73,20 @@ bool SystemServices::SelectColor(Color& color, const QString& prompt) {
         return false;
     color = RGB(chosen.red(), chosen.green(), chosen.blue());
     return true;
+}
+
+void SystemServices::Drag(QWidget* source, const QRect& rect, const QString& text,
+                          const QImage& image) {
+    // Owned by the source from here on; the toolkit deletes it after the drop.
+    auto* drag = new QDrag(source);
+    auto* data = new QMimeData;
+    data->setText(text);
+    drag->setMimeData(data);
+    if (!image.isNull()) {
+        drag->setPixmap(QPixmap::fromImage(image.scaled(rect.size())));
+        drag->setHotSpot(source->mapFromGlobal(QCursor::pos()) - rect.topLeft());
+    }
+    drag->exec(Qt::CopyAction);
 }
 
 // Asking the font database builds a new list every time; a caller that

@@ -16,6 +16,8 @@ public:
     QString PreferencesFolder() override;
     QString ResourcesFolder() override;
     bool SelectColor(Color& color, const QString& prompt) override;
+    void Drag(QWidget* source, const QRect& rect, const QString& text,
+              const QImage& image) override;
     int FontCount() override;
     QString Font(int index) override;
 

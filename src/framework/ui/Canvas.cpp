@@ -1,5 +1,7 @@
 #include "ui/Canvas.h"
 
+#include <QDropEvent>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -7,6 +9,7 @@
 #include <cstring>
 
 #include "ui/CanvasWidget.h"
+#include "ui/DragItem.h"
 #include "graphics/ImageGraphics.h"
 #include "graphics/PainterGraphics.h"
 #include "system/Runtime.h"
@@ -35,7 +38,16 @@ void Canvas::FitSurface() {
     mStale = true;
 }
 
+void Canvas::AcceptTextDrop() { mWidget->setAcceptDrops(true); }
+
+void Canvas::RaiseOpen() {
+    if (Open)
+        Guarded([&] { Open(); });
+}
+
 Graphics& Canvas::Graphics() {
+    if (mPaintGraphics)
+        return *mPaintGraphics;
     FitSurface();
     if (!mSurfaceGraphics)
         mSurfaceGraphics = std::make_unique<ImageGraphics>(mSurface);
@@ -58,7 +70,9 @@ QRect Canvas::RenderSurface() {
         PaintScope scope;
         QPainter painter(&mSurface);
         PainterGraphics g(painter, mWidget->width(), mWidget->height());
+        mPaintGraphics = &g;
         Guarded([&] { Paint(g); });
+        mPaintGraphics = nullptr;
         ++mPaints;
     }
     mStale = false;
@@ -159,4 +173,18 @@ void CanvasWidget::mouseReleaseEvent(QMouseEvent* event) {
 void CanvasWidget::leaveEvent(QEvent*) {
     if (mOwner && mOwner->MouseExit)
         Guarded([&] { mOwner->MouseExit(); });
+}
+
+void CanvasWidget::dragEnterEvent(QDragEnterEvent* event) {
+    if (event->mimeData()->hasText())
+        event->acceptProposedAction();
+}
+
+void CanvasWidget::dropEvent(QDropEvent* event) {
+    if (!mOwner || !mOwner->DropObject)
+        return;
+    const QMimeData* data = event->mimeData();
+    DragItem item(data->hasText(), data->text());
+    event->acceptProposedAction();
+    Guarded([&] { mOwner->DropObject(item, static_cast<int>(event->dropAction())); });
 }

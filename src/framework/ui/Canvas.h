@@ -7,8 +7,9 @@
 
 #include "ui/Control.h"
 
-class Graphics;
 class CanvasWidget;
+class DragItem;
+class Graphics;
 class ImageGraphics;
 
 // A control that draws itself. Each Paint fills the whole surface, so it is
@@ -31,13 +32,21 @@ public:
     std::function<void(int x, int y)> MouseMove;
     // The pointer left the canvas.
     std::function<void()> MouseExit;
+    std::function<void()> Open;
+    // Something was dropped on the canvas; `action` is the toolkit's
+    // drop action.
+    std::function<void(DragItem& obj, int action)> DropObject;
+
+    // From now on, text dragged over the canvas may be dropped on it.
+    void AcceptTextDrop();
+    void RaiseOpen() override;
 
     // Asks for a Paint on the next turn of the event loop; several requests
     // before it make one Paint.
     void Refresh(bool erase = true) override;
 
     // The canvas's own surface, for drawing outside Paint; what is drawn
-    // shows at the next turn of the event loop.
+    // shows at the next turn of the event loop. During Paint it is Paint's.
     ::Graphics& Graphics();
 
     // How many Paints ran and how many of them changed what is shown: for
@@ -58,6 +67,9 @@ private:
     CanvasWidget* mWidget;
     QImage mSurface;
     std::unique_ptr<ImageGraphics> mSurfaceGraphics;
+    // Paint's surface while Paint runs: the surface then has a painter open,
+    // and a second one on it would draw nothing.
+    ::Graphics* mPaintGraphics = nullptr;
     // The surface as last handed on to the screen; null: show it all.
     QImage mShown;
     bool mRenderQueued = false;

@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+#include "ui/DragItem.h"
 #include "ui/Window.h"
 
 Control::Control(Window& owner, const QString& name) : mOwner(owner), mName(name) {}
@@ -78,6 +79,12 @@ bool RectControl::Visible() const { return !mWidget->isHidden(); }
 void RectControl::SetVisible(bool visible) { mWidget->setVisible(visible); }
 bool RectControl::Enabled() const { return mWidget->isEnabled(); }
 void RectControl::SetEnabled(bool enabled) { mWidget->setEnabled(enabled); }
+
+bool RectControl::Active() const { return mWidget->isActiveWindow(); }
+
+std::unique_ptr<DragItem> RectControl::NewDragItem(int left, int top, int width, int height) {
+    return std::make_unique<DragItem>(*this, QRect(left, top, width, height));
+}
 
 void RectControl::SetAcceptFocus(bool accept) {
     mWidget->setFocusPolicy(accept ? Qt::StrongFocus : Qt::NoFocus);

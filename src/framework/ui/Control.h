@@ -3,7 +3,9 @@
 #include <QPointer>
 #include <QRect>
 #include <QString>
+#include <memory>
 
+class DragItem;
 class QWidget;
 class Window;
 
@@ -17,6 +19,10 @@ public:
 
     const QString& Name() const { return mName; }
     Window& Owner() const { return mOwner; }
+
+    // Raises the control's Open event: its window calls it once every
+    // control exists, before the window's own Open.
+    virtual void RaiseOpen() {}
 
 private:
     Window& mOwner;
@@ -54,6 +60,11 @@ public:
     void SetVisible(bool visible);
     bool Enabled() const;
     void SetEnabled(bool enabled);
+    // Whether the control's window is the active window.
+    bool Active() const;
+    // A new item to drag out of this control; the bounds are in window
+    // coordinates.
+    std::unique_ptr<DragItem> NewDragItem(int left, int top, int width, int height);
     // Whether the control takes the keyboard focus by clicking or tabbing.
     void SetAcceptFocus(bool accept);
 

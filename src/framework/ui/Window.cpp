@@ -41,6 +41,9 @@ void Window::Construct() {
         CreateControls();
         ApplyTabOrder();
         AddMenuHandlers();
+        // By index: an Open handler may add controls.
+        for (size_t i = 0; i < mControls.size(); ++i)
+            mControls[i]->RaiseOpen();
         Event_Open();
     });
     if (mVisible && !mClosed && mFrame != Sheet)

@@ -1,3 +1,4 @@
+#include "text/Color.h"
 #include "text/Numbers.h"
 #include "text/TextFunctions.h"
 
@@ -510,6 +511,18 @@ class TestTextFunctions : public QObject {
         QCOMPARE(Max(NaN, 3.0), 3.0);
         QCOMPARE(Max(3.0, NaN), 3.0);
         QCOMPARE(Max(-1.0, 2.0), 2.0);
+    }
+
+    void hsvOfColours() {
+        QCOMPARE(HSV(0, 0, 0.5), RGB(128, 128, 128));
+        QCOMPARE(HSV(0, 1, 1), RGB(255, 0, 0));
+        QCOMPARE(HSV(1, 1, 1), RGB(255, 0, 0)); // a full turn
+        QCOMPARE(HSV(2.0 / 3, 1, 0.5), RGB(0, 0, 128));
+        QCOMPARE(HSV(NaN, -1, 9), RGB(255, 255, 255));
+        // A grey has no hue; it reads as 0, which HSV takes.
+        QCOMPARE(RGB(9, 9, 9).Hue(), 0.0);
+        for (const Color c : {RGB(0, 128, 255), RGB(200, 10, 90), RGB(9, 9, 9)})
+            QCOMPARE(HSV(c.Hue(), c.Saturation(), c.HSVValue()), c);
     }
 };
 
