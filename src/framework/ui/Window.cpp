@@ -98,6 +98,7 @@ void Window::SetMaximumSize(int width, int height) {
 }
 
 void Window::SetResizeable(bool resizeable) {
+    mResizeable = resizeable;
     if (!resizeable)
         mHost->setFixedSize(mHost->size());
 }
@@ -170,7 +171,9 @@ void Window::ArrangeHost() {
     }
     const int top = mFullScreen ? 0 : barHeight;
     mContent->setGeometry(0, top, w, std::max(0, h - top));
-    mHost->setMinimumSize(mMinWidth, mMinHeight + top);
+    // A fixed size stays fixed: the minimum would let it shrink again.
+    if (mResizeable)
+        mHost->setMinimumSize(mMinWidth, mMinHeight + top);
 }
 
 void Window::HostResized() {

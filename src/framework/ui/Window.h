@@ -136,6 +136,7 @@ private:
     bool mFullScreen = false;
     bool mMenuBarVisible = true;
     bool mClosed = false;
+    bool mResizeable = true;
     int mMinWidth = 0, mMinHeight = 0;
     std::vector<std::unique_ptr<Control>> mControls;
 };
