@@ -4,6 +4,7 @@
 #include "ui/MenuBar.h"
 #include "text/TextFunctions.h"
 #include "winMain.h"
+#include "winPrefs.h"
 #include "winSet.h"
 
 namespace {
@@ -74,7 +75,10 @@ bool winMain::TimerSet_Action() {
     return true;
 }
 
-bool winMain::FilePreferences_Action() { return true; }
+bool winMain::FilePreferences_Action() {
+    Implicit<winPrefs>().ShowWithin(*this, -1);
+    return true;
+}
 
 bool winMain::ViewToggleFullscreen_Action() {
     if (!FullScreen()) {
