@@ -11,7 +11,8 @@
 // the desktop's colour picker; the colour can be dragged out of its box as
 // text ("#RRGGBB") with Ctrl (or Alt) held, or always when EnableColorDrag
 // is set, and text dropped on a well sets its colour. The host learns of
-// every change through ColorChange.
+// every change through ColorChange. Many window managers move the window on
+// a press with Alt held, so Ctrl is the key to rely on.
 //
 // The well handles the canvas's own events itself and passes Paint, Open,
 // MouseDown and MouseUp on to the host as its own events of the same names,

@@ -104,9 +104,8 @@ class ColorWellTest : public QObject {
     void release(RectControl* c, int x, int y) {
         QTest::mouseRelease(handle(c), Qt::LeftButton, Qt::NoModifier, at(c, x, y));
     }
-    // Redraws the well as the next Paint would, and reads what shows.
+    // What shows once the event loop has turned.
     QImage shown(RectControl* c) {
-        c->Refresh(false);
         settle();
         return c->Widget()->grab().toImage();
     }
@@ -403,8 +402,11 @@ private slots:
         std::unique_ptr<Window> front;
         if (how == "disabled")
             well->SetEnabled(false);
-        if (how == "holder")
+        if (how == "holder") {
             board->holder->SetEnabled(false);
+            // Nothing tells the well; its next Paint shows it.
+            well->Refresh(false);
+        }
         if (how == "inactive") {
             front = std::make_unique<Window>();
             front->Construct();

@@ -11,6 +11,7 @@
 #include <QFontDatabase>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QMouseEvent>
 #include <QPixmap>
 #include <QStandardPaths>
 #include <QUrl>
@@ -87,6 +88,12 @@ void SystemServices::Drag(QWidget* source, const QRect& rect, const QString& tex
         drag->setHotSpot(source->mapFromGlobal(QCursor::pos()) - rect.topLeft());
     }
     drag->exec(Qt::CopyAction);
+    // The drag took the button's release for the drop; the press that
+    // started it is still owed one.
+    const QPoint global = QCursor::pos();
+    QMouseEvent release(QEvent::MouseButtonRelease, source->mapFromGlobal(global), global,
+                        Qt::LeftButton, Qt::NoButton, QGuiApplication::keyboardModifiers());
+    QCoreApplication::sendEvent(source, &release);
 }
 
 // Asking the font database builds a new list every time; a caller that

@@ -19,7 +19,11 @@ Canvas::Canvas(Window& owner, const QString& name)
     mWidget->SetOwner(this);
 }
 
-Canvas::~Canvas() = default;
+Canvas::~Canvas() {
+    // The widget outlives the canvas by a moment (its control deletes it)
+    // and may still get events then.
+    mWidget->SetOwner(nullptr);
+}
 
 void Canvas::FitSurface() {
     const qreal ratio = mWidget->devicePixelRatioF();
@@ -173,6 +177,23 @@ void CanvasWidget::mouseReleaseEvent(QMouseEvent* event) {
 void CanvasWidget::leaveEvent(QEvent*) {
     if (mOwner && mOwner->MouseExit)
         Guarded([&] { mOwner->MouseExit(); });
+}
+
+bool CanvasWidget::event(QEvent* event) {
+    // A canvas may look different in an inactive window or when disabled
+    // (the colour well dims): it gets a Paint to show it. The toolkit hands
+    // a window's (de)activation on to every widget in it.
+    switch (event->type()) {
+    case QEvent::WindowActivate:
+    case QEvent::WindowDeactivate:
+    case QEvent::EnabledChange:
+        if (mOwner)
+            mOwner->Refresh(false);
+        break;
+    default:
+        break;
+    }
+    return QWidget::event(event);
 }
 
 void CanvasWidget::dragEnterEvent(QDragEnterEvent* event) {
