@@ -17,11 +17,11 @@ namespace {
 
 // Everything fake but the font list, which is the desktop's own.
 class InstalledFonts : public FakeServices {
-public:
+  public:
     int FontCount() override { return mReal.FontCount(); }
     QString Font(int index) override { return mReal.Font(index); }
 
-private:
+  private:
     SystemServices mReal;
 };
 
@@ -59,9 +59,13 @@ void BM_OpenWith5000Fonts(benchmark::State& state) {
 
 } // namespace
 
-BENCHMARK(BM_OpenWithInstalledFonts)->Unit(benchmark::kMillisecond)->Repetitions(5)
+BENCHMARK(BM_OpenWithInstalledFonts)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
     ->ReportAggregatesOnly(true);
-BENCHMARK(BM_OpenWith5000Fonts)->Unit(benchmark::kMillisecond)->Repetitions(5)
+BENCHMARK(BM_OpenWith5000Fonts)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
     ->ReportAggregatesOnly(true);
 
 int main(int argc, char** argv) {

@@ -50,8 +50,8 @@ void winPrefs::CreateControls() {
 }
 
 void winPrefs::CreateControls0() {
-    gSource = &AddGroup(QStringLiteral("gSource"), {20, 14, 405, 90},
-                        QStringLiteral("Font Options"), 0);
+    gSource =
+        &AddGroup(QStringLiteral("gSource"), {20, 14, 405, 90}, QStringLiteral("Font Options"), 0);
     gSource->LockLeft = gSource->LockTop = gSource->LockRight = true;
     StaticText1 = &AddLabel(QStringLiteral("StaticText1"), gSource, {35, 42, 45, 20},
                             QStringLiteral("Font:"), 3);
@@ -62,8 +62,8 @@ void winPrefs::CreateControls0() {
     pFont->TabIndex = 4;
     pFont->SetListIndex(0); // no rows yet: chooses none
     pFont->Change = [this] { pFont_Change(); };
-    cBold = &AddCheckBox(QStringLiteral("cBold"), gSource, {34, 74, 70, 20},
-                         QStringLiteral("Bold"), 8, false);
+    cBold = &AddCheckBox(QStringLiteral("cBold"), gSource, {34, 74, 70, 20}, QStringLiteral("Bold"),
+                         8, false);
     cBold->Action = [this] { cBold_Action(); };
     cItalic = &AddCheckBox(QStringLiteral("cItalic"), gSource, {116, 74, 70, 20},
                            QStringLiteral("Italic"), 9, false);
@@ -120,8 +120,8 @@ void winPrefs::CreateControls0() {
     Timer1->SetPeriod(previewPeriod);
     Timer1->Action = [this] { Timer1_Action(); };
 
-    GroupBox3 = &AddGroup(QStringLiteral("GroupBox3"), {20, 315, 405, 177},
-                          QStringLiteral("Preview"), 7);
+    GroupBox3 =
+        &AddGroup(QStringLiteral("GroupBox3"), {20, 315, 405, 177}, QStringLiteral("Preview"), 7);
     GroupBox3->LockLeft = GroupBox3->LockRight = GroupBox3->LockBottom = true;
     cvTime = &AddControl<Canvas>(QStringLiteral("cvTime"));
     cvTime->SetParent(GroupBox3);

@@ -113,7 +113,8 @@ class WinPrefsTest : public QObject {
         QCOMPARE(s->Host()->windowModality(), Qt::WindowModal);
         QCOMPARE(s->Title(), QString("Preferences"));
         QCOMPARE(QSize(s->Width(), s->Height()), QSize(445, 609));
-        QCOMPARE(rowsOf(*s->pFont), QStringList({"alpha", "Mono", "SmallSystem", "System", "Zeta"}));
+        QCOMPARE(rowsOf(*s->pFont),
+                 QStringList({"alpha", "Mono", "SmallSystem", "System", "Zeta"}));
         QCOMPARE(s->pFont->Text(), QString("System"));
         QVERIFY(s->cBold->Value() && !s->cItalic->Value() && !s->cSuspend->Value());
         QVERIFY(s->cShadow->Value());
@@ -125,8 +126,9 @@ class WinPrefsTest : public QObject {
         QCOMPARE(colours(), defaultColours());
         // Controls inside a group box are placed in window coordinates.
         QCOMPARE(s->cvTime->Widget()->parentWidget(), s->GroupBox3->Widget());
-        QCOMPARE(QRect(s->cvTime->Left(), s->cvTime->Top(), s->cvTime->Width(), s->cvTime->Height()),
-                 QRect(35, 339, 375, 138));
+        QCOMPARE(
+            QRect(s->cvTime->Left(), s->cvTime->Top(), s->cvTime->Width(), s->cvTime->Height()),
+            QRect(35, 339, 375, 138));
     }
 
     void theStoredFontIsMatchedToItsLastEqualRow_data() {
@@ -134,13 +136,13 @@ class WinPrefsTest : public QObject {
         QTest::addColumn<QString>("stored");
         QTest::addColumn<QStringList>("rows");
         QTest::addColumn<int>("chosen");
-        QTest::newRow("not installed") << QStringList{"Mono"} << "Gone"
-                                       << QStringList{"Mono", "SmallSystem", "System"} << -1;
-        QTest::newRow("installed System") << QStringList{"System", "Arial"} << "System"
-                                          << QStringList{"Arial", "SmallSystem", "System", "System"}
-                                          << 3;
-        QTest::newRow("other case") << QStringList{"mono"} << "MONO"
-                                    << QStringList{"mono", "SmallSystem", "System"} << 0;
+        QTest::newRow("not installed")
+            << QStringList{"Mono"} << "Gone" << QStringList{"Mono", "SmallSystem", "System"} << -1;
+        QTest::newRow("installed System")
+            << QStringList{"System", "Arial"} << "System"
+            << QStringList{"Arial", "SmallSystem", "System", "System"} << 3;
+        QTest::newRow("other case")
+            << QStringList{"mono"} << "MONO" << QStringList{"mono", "SmallSystem", "System"} << 0;
         QTest::newRow("no fonts") << QStringList{} << "System"
                                   << QStringList{"SmallSystem", "System"} << 1;
     }
@@ -232,8 +234,10 @@ class WinPrefsTest : public QObject {
         winPrefs* s = open();
         QCOMPARE(s->Timer1->Mode(), int(Timer::Multiple));
         QCOMPARE(s->Timer1->Period(), 2000);
-        const QList<QPair<QString, Color>> steps{
-            {"12:34:56", kDigits}, {"00:00:55", kLastMin}, {"00:00:05", kLast10}, {"12:34:56", kDigits}};
+        const QList<QPair<QString, Color>> steps{{"12:34:56", kDigits},
+                                                 {"00:00:55", kLastMin},
+                                                 {"00:00:05", kLast10},
+                                                 {"12:34:56", kDigits}};
         for (const auto& [text, colour] : steps) {
             const auto digits = previewDigits(s);
             QCOMPARE(digits.text, text);
@@ -275,8 +279,8 @@ class WinPrefsTest : public QObject {
     void tabReachesTheFocusableControlsInOrder() {
         winPrefs* s = open();
         s->pFont->SetFocus();
-        for (RectControl* next : QList<RectControl*>{s->cBold, s->cItalic, s->cSuspend, s->cShadow,
-                                                     s->pFont}) {
+        for (RectControl* next :
+             QList<RectControl*>{s->cBold, s->cItalic, s->cSuspend, s->cShadow, s->pFont}) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             QCOMPARE(QApplication::focusWidget(), next->Widget());
         }

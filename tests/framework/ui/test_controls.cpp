@@ -14,7 +14,7 @@ namespace {
 // A group box locked to the right and bottom edges holding a popup and a
 // check box, and a check box on the window before it in the Tab order.
 class Form : public Window {
-public:
+  public:
     GroupBox* group = nullptr;
     PopupMenu* popup = nullptr;
     CheckBox* inside = nullptr;
@@ -22,7 +22,7 @@ public:
     int changes = 0;
     int actions = 0;
 
-protected:
+  protected:
     void Layout() override {
         SetWidth(300);
         SetHeight(200);
@@ -55,7 +55,7 @@ class ControlsTest : public QObject {
     std::unique_ptr<FakeServices> fake;
     Form* form = nullptr;
 
-private slots:
+  private slots:
     void init() {
         fake = std::make_unique<FakeServices>();
         Application::Register(std::make_unique<Application>());
