@@ -75,7 +75,8 @@ public:
     bool HasFocus() const;
 
     // The toolkit widget, for the framework and for tests.
-    QWidget* Widget() const { return mWidget; }
+    // Null once the widget is gone.
+    QWidget* Widget() const { return mWidgetAlive ? mWidget : nullptr; }
 
     // Moves and sizes the control for a window content of this size; the
     // locks of a control inside another hold to that one's edges.

@@ -24,8 +24,10 @@ Window::Window(Frame frame) : mFrame(frame) {
 Window::~Window() {
     if (auto* app = Application::Instance())
         app->WindowGone(this);
-    // Controls go before the widgets that hold theirs.
-    mControls.clear();
+    // Controls go before the widgets that hold theirs, newest first: the
+    // controls inside a group box before the box, whose widget takes theirs.
+    while (!mControls.empty())
+        mControls.pop_back();
     if (mMenuBar)
         mMenuBar->Detach(*this);
     delete mHost;
