@@ -4,6 +4,7 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <QElapsedTimer>
 
 #include "FakeServices.h"
 #include "Startup.h"
@@ -25,22 +26,40 @@ class InstalledFonts : public FakeServices {
     SystemServices mReal;
 };
 
+// Opens the sheet on the main window as File > Preferences... does and
+// returns its number of rows, then cancels it.
+int OpenOnce(winMain& w, benchmark::State& state) {
+    winPrefs& s = Implicit<winPrefs>();
+    s.ShowWithin(w, -1);
+    QCoreApplication::processEvents();
+    state.PauseTiming();
+    const int rows = s.pFont->ListCount();
+    s.bCancel_Action();
+    QCoreApplication::processEvents();
+    state.ResumeTiming();
+    return rows;
+}
+
+// The first opening also asks the desktop for its fonts; it is timed by
+// itself and reported as `first_ms`.
 void Open(benchmark::State& state, FakeServices& fake) {
     Startup();
     winMain& w = Implicit<winMain>();
     int rows = 0;
+    double firstMs = -1;
     for (auto _ : state) {
-        winPrefs& s = Implicit<winPrefs>();
-        s.ShowWithin(w, -1);
-        QCoreApplication::processEvents();
-        state.PauseTiming();
-        rows = s.pFont->ListCount();
-        s.bCancel_Action();
-        QCoreApplication::processEvents();
-        state.ResumeTiming();
+        if (firstMs < 0) {
+            QElapsedTimer clock;
+            clock.start();
+            rows = OpenOnce(w, state);
+            firstMs = static_cast<double>(clock.nsecsElapsed()) / 1e6;
+        } else {
+            rows = OpenOnce(w, state);
+        }
     }
     state.counters["fonts"] = fake.FontCount();
     state.counters["rows"] = rows;
+    state.counters["first_ms"] = firstMs;
     Application::Shutdown();
 }
 
