@@ -1,6 +1,7 @@
 // The "Preferences" sheet on the real main window, with a fake font list,
 // a fake colour picker and timers fired by hand.
 #include <QApplication>
+#include <QCloseEvent>
 #include <QtTest>
 
 #include "App.h"
@@ -262,10 +263,19 @@ class WinPrefsTest : public QObject {
         QVERIFY(s->cItalic->Value());
     }
 
-    void returnPressesOKAndEscapeCancel() {
+    // The window manager may offer a close box the sheet does not have.
+    void returnPressesOKAndEscapeOrACloseBoxCancel() {
         winPrefs* s = open();
         click(s->cItalic);
         QTest::keyClick(s->cItalic->Widget(), Qt::Key_Escape);
+        QVERIFY(s->IsClosed());
+        QVERIFY(!TheApp().Pref_Italic);
+        s = open();
+        click(s->cItalic);
+        // As the window manager asks: a close event from outside.
+        QCloseEvent close;
+        QSpontaneKeyEvent::setSpontaneous(&close);
+        qApp->notify(s->Host(), &close);
         QVERIFY(s->IsClosed());
         QVERIFY(!TheApp().Pref_Italic);
         s = open();
