@@ -173,7 +173,6 @@ void Window::ArrangeHost() {
     }
     const int top = mFullScreen ? 0 : barHeight;
     mContent->setGeometry(0, top, w, std::max(0, h - top));
-    // A fixed size stays fixed: the minimum would let it shrink again.
     if (mResizeable)
         mHost->setMinimumSize(mMinWidth, mMinHeight + top);
 }
