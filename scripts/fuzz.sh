@@ -27,8 +27,11 @@ inputs=("$work")
 options=()
 [ -f "$root/fuzz/$target.dict" ] && options+=(-dict="$root/fuzz/$target.dict")
 
+# Targets that drive widgets do so without a display.
+export QT_QPA_PLATFORM=offscreen
 export ASAN_OPTIONS="detect_leaks=1:abort_on_error=0"
 export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1"
+export LSAN_OPTIONS="suppressions=$root/fuzz/lsan.supp"
 status=0
 "$build/bin/$target" -max_total_time="$seconds" -timeout=10 -print_final_stats=1 \
   "${options[@]}" -artifact_prefix="$artifacts/" \

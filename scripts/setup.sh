@@ -13,6 +13,8 @@ packages=(
   # tests, benchmarks and fuzzing
   libbenchmark-dev clang libclang-rt-14-dev
   xvfb xauth openbox xdotool wmctrl x11-utils imagemagick
+  # the desktop entry's and metainfo's validators; file for CPack's dpkg-shlibdeps
+  desktop-file-utils appstream file
 )
 
 missing=()

@@ -2,7 +2,8 @@
 # Sets up a fresh Debian 12 machine (as root), builds Quendle and passes
 # every test: the suite, the suite again under AddressSanitizer and
 # UndefinedBehaviorSanitizer, a smoke run of the real program under Xvfb,
-# and bounded fuzz runs of the preferences reader and of the colour text.
+# and bounded fuzz runs of the preferences reader, the colour text and the
+# tag styling.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 jobs=$(nproc)
@@ -23,8 +24,14 @@ bash scripts/build.sh build-asan -DCMAKE_BUILD_TYPE=Debug -DQUENDLE_SANITIZE=ON 
 echo "== smoke run under Xvfb"
 bash scripts/smoke.sh build/bin/quendle
 
+echo "== install, validate and package"
+bash scripts/check_install.sh
+
 echo "== fuzz the preferences reader"
 bash scripts/fuzz.sh fuzz_prefs
 
 echo "== fuzz the colour text dropped on a well"
 bash scripts/fuzz.sh fuzz_colortext 30
+
+echo "== fuzz the tag styling"
+bash scripts/fuzz.sh fuzz_tagged_text 30

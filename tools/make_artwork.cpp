@@ -1,6 +1,7 @@
 // Draws Quendle's ten pictures and writes them as BMP files into the folder
-// named on the command line. The files are committed, so this runs only when
-// the artwork changes: cmake --build <dir> --target artwork
+// named on the command line, and the application icon for the desktop's icon
+// theme as PNG files into its icons/ folder. The files are committed, so this
+// runs only when the artwork changes: cmake --build <dir> --target artwork
 
 #include <QColor>
 #include <QDir>
@@ -235,6 +236,43 @@ bool save(const QImage& image, const QDir& folder, const QString& name) {
     return false;
 }
 
+// The desktop wants the icon with a real alpha channel: the picture's own
+// colours with the mask's coverage as their opacity.
+QImage withAlpha(const Artwork& art) {
+    QImage icon = art.picture.convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < icon.height(); ++y) {
+        auto* row = reinterpret_cast<QRgb*>(icon.scanLine(y));
+        const auto* mask = reinterpret_cast<const QRgb*>(art.mask.constScanLine(y));
+        for (int x = 0; x < icon.width(); ++x) {
+            const int alpha = 255 - qGray(mask[x]);
+            row[x] = alpha == 0 ? 0 : qRgba(qRed(row[x]), qGreen(row[x]), qBlue(row[x]), alpha);
+        }
+    }
+    return icon;
+}
+
+// The stopwatch of the About window, painted afresh at each size of the icon
+// theme rather than scaled from one bitmap, so small sizes stay sharp.
+bool writeIcons(const QDir& folder) {
+    if (!folder.mkpath(QStringLiteral("icons"))) {
+        QTextStream(stderr) << "make_artwork: cannot make " << folder.filePath("icons") << '\n';
+        return false;
+    }
+    for (const int size : {16, 24, 32, 48, 64, 128, 256}) {
+        const PaintFunction scaled = [size](QPainter& painter) {
+            painter.scale(size / 128.0, size / 128.0);
+            paintStopwatch(painter);
+        };
+        const QString path =
+            folder.filePath(QStringLiteral("icons/quendle-%1.png").arg(size));
+        if (!withAlpha(render(QSize(size, size), kWindowGrey, scaled)).save(path, "PNG")) {
+            QTextStream(stderr) << "make_artwork: cannot write " << path << '\n';
+            return false;
+        }
+    }
+    return true;
+}
+
 bool write(const Artwork& art, const QDir& folder, const QString& pictureName,
            const QString& maskName) {
     return save(art.picture, folder, pictureName) && save(art.mask, folder, maskName);
@@ -266,6 +304,7 @@ int main(int argc, char* argv[]) {
         write(render(stateIcon, kDisplayGrey, paintAlert), folder, "Alert_Icon", "Alert_Mask") &&
         write(render(QSize(128, 128), kWindowGrey, paintStopwatch), folder, "AboutIcon",
               "AboutMask") &&
-        write(render(QSize(216, 30), kWindowGrey, paintBadge), folder, "VaZeDoZi", "VaZeDoZiMask");
+        write(render(QSize(216, 30), kWindowGrey, paintBadge), folder, "VaZeDoZi", "VaZeDoZiMask") &&
+        writeIcons(folder);
     return ok ? 0 : 1;
 }

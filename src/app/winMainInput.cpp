@@ -1,9 +1,11 @@
 // The main window's keys, pointer, menu commands and full screen.
+#include "AboutWindow.h"
 #include "App.h"
 #include "ui/Canvas.h"
 #include "ui/MenuBar.h"
 #include "text/TextFunctions.h"
 #include "winMain.h"
+#include "winHelp.h"
 #include "winPrefs.h"
 #include "winSet.h"
 
@@ -61,9 +63,15 @@ void winMain::Event_MouseMove(int, int y) {
     SetFocus();
 }
 
-bool winMain::HelpAbout_Action() { return true; }
+bool winMain::HelpAbout_Action() {
+    Implicit<AboutWindow>().Show(true);
+    return true;
+}
 
-bool winMain::HelpHelp_Action() { return true; }
+bool winMain::HelpHelp_Action() {
+    Implicit<winHelp>().Show();
+    return true;
+}
 
 bool winMain::TimerStart_Action() {
     ToggleTimer();

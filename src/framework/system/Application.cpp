@@ -1,9 +1,13 @@
 #include "system/Application.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QIcon>
 #include <QObject>
 #include <algorithm>
 
+#include "BuildInfo.h"
 #include "system/Runtime.h"
 #include "system/Services.h"
 // An arrow from system up to ui: the application owns the open windows
@@ -40,12 +44,33 @@ public:
     ~WindowCollector() override { Collect(); }
 };
 
+// The icon files installed beside the program, read directly: a copy in any
+// prefix finds its own, and the icon theme's lookup, which needs the hicolor
+// theme's index, is only the fallback.
+static QIcon ApplicationIcon() {
+    const QString name = QStringLiteral(QUENDLE_APP_ID ".png");
+    const QDir hicolor(QCoreApplication::applicationDirPath() +
+                       QStringLiteral("/../share/icons/hicolor"));
+    QIcon icon;
+    for (const QString& size : hicolor.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        const QString file = hicolor.filePath(size + QStringLiteral("/apps/") + name);
+        if (QFileInfo::exists(file))
+            icon.addFile(file);
+    }
+    if (icon.isNull() && QIcon::hasThemeIcon(QStringLiteral(QUENDLE_APP_ID)))
+        icon = QIcon::fromTheme(QStringLiteral(QUENDLE_APP_ID));
+    return icon;
+}
+
 static WindowCollector*& Collector() {
     static WindowCollector* collector = nullptr;
     return collector;
 }
 
-Application::Application() = default;
+Application::Application()
+    : MajorVersion(QUENDLE_VERSION_MAJOR), MinorVersion(QUENDLE_VERSION_MINOR),
+      BugVersion(QUENDLE_VERSION_PATCH), StageCode(QUENDLE_STAGE_CODE),
+      NonReleaseVersion(QUENDLE_BUILD_NUMBER) {}
 
 Application::~Application() = default;
 
@@ -116,7 +141,12 @@ void Application::WindowClosed(Window* w) {
 int RunApplication(int argc, char** argv, const std::function<void()>& startup) {
     QApplication qapp(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quendle"));
-    QApplication::setDesktopFileName(QStringLiteral("quendle"));
+    QApplication::setDesktopFileName(QStringLiteral(QUENDLE_APP_ID));
+    // Wayland takes the icon from the desktop entry named above; X11 window
+    // managers and task bars take it from each window.
+    const QIcon icon = ApplicationIcon();
+    if (!icon.isNull())
+        QApplication::setWindowIcon(icon);
     // The main window's Close decides when the application ends.
     QApplication::setQuitOnLastWindowClosed(false);
     Guarded([&] { startup(); });

@@ -2,6 +2,7 @@
 
 #include <QHash>
 #include <QString>
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -44,6 +45,15 @@ public:
 
     // Open windows in the order they were opened.
     const std::vector<Window*>& Windows() const { return mWindows; }
+
+    // The version record, as the build set it: the project's version, the
+    // release stage (0 development, 1 alpha, 2 beta, 3 final, anything
+    // else a release) and the build number.
+    std::int32_t MajorVersion;
+    std::int32_t MinorVersion;
+    std::int32_t BugVersion;
+    std::int32_t StageCode;
+    std::int32_t NonReleaseVersion;
 
 private:
     friend class Window;

@@ -44,6 +44,7 @@ public:
     int Height() const;
     // Places the control; the new place is also what the locks keep from now on.
     void SetBounds(int left, int top, int width, int height);
+    void SetTop(int top) { SetBounds(Left(), top, Width(), Height()); }
 
     // The control that holds this one (a group box), or nullptr for the
     // window. Moved into another, a control keeps its place in the window.

@@ -5,6 +5,7 @@
 
 #include "graphics/PainterGraphics.h"
 #include "system/Runtime.h"
+#include "ui/StyledTextEdit.h"
 #include "ui/WindowHost.h"
 
 namespace {
@@ -56,48 +57,90 @@ class EditFieldWidget : public QLineEdit {
 
 } // namespace
 
-EditField::EditField(Window& owner, const QString& name)
-    : RectControl(owner, name, new EditFieldWidget), mEdit(static_cast<QLineEdit*>(Widget())) {
-    static_cast<EditFieldWidget*>(mEdit)->SetOwner(this);
+EditField::EditField(Window& owner, const QString& name, Kind kind)
+    : RectControl(owner, name,
+                  kind == Kind::Styled ? static_cast<QWidget*>(new StyledTextEdit)
+                                       : new EditFieldWidget) {
+    if (kind == Kind::Styled) {
+        mStyled = static_cast<StyledTextEdit*>(Widget());
+    } else {
+        mEdit = static_cast<QLineEdit*>(Widget());
+        static_cast<EditFieldWidget*>(mEdit)->SetOwner(this);
+    }
     ApplyFont();
 }
 
 // The widget outlives this part of the object by a moment; no handler may
 // reach a control that is going away.
 EditField::~EditField() {
-    static_cast<EditFieldWidget*>(mEdit)->SetOwner(nullptr);
+    if (mEdit)
+        static_cast<EditFieldWidget*>(mEdit)->SetOwner(nullptr);
+}
+
+StyledTextEdit& EditField::Styled() const {
+    if (!mStyled)
+        throw NilObjectException(QStringLiteral("no styled text in the field ") + Name());
+    return *mStyled;
+}
+
+void EditField::RaiseOpen() {
+    if (Open)
+        Open();
 }
 
 QString EditField::Text() const {
-    return mEdit->text();
+    return mStyled ? mStyled->Text() : mEdit->text();
 }
 void EditField::SetText(const QString& text) {
-    mEdit->setText(text);
+    if (mStyled)
+        mStyled->SetText(text);
+    else
+        mEdit->setText(text);
 }
 
 int EditField::SelStart() const {
+    if (mStyled)
+        return mStyled->SelStart();
     return mEdit->hasSelectedText() ? mEdit->selectionStart() : mEdit->cursorPosition();
 }
 
 void EditField::SetSelStart(int start) {
-    mEdit->setCursorPosition(start);
+    if (mStyled)
+        mStyled->SetSelStart(start);
+    else
+        mEdit->setCursorPosition(start);
 }
 
 int EditField::SelLength() const {
-    return mEdit->selectionLength();
+    return mStyled ? mStyled->SelLength() : mEdit->selectionLength();
 }
 
 void EditField::SetSelLength(int length) {
-    mEdit->setSelection(SelStart(), length);
+    if (mStyled)
+        mStyled->SetSelLength(length);
+    else
+        mEdit->setSelection(SelStart(), length);
 }
 
 QString EditField::SelText() const {
-    return mEdit->selectedText();
+    return mStyled ? mStyled->SelText() : mEdit->selectedText();
 }
 
 void EditField::SetSelText(const QString& text) {
-    mEdit->insert(text);
+    if (mStyled)
+        mStyled->SetSelText(text);
+    else
+        mEdit->insert(text);
 }
+
+bool EditField::SelBold() const { return Styled().SelBold(); }
+void EditField::SetSelBold(bool bold) { Styled().SetSelBold(bold); }
+bool EditField::SelItalic() const { return Styled().SelItalic(); }
+void EditField::SetSelItalic(bool italic) { Styled().SetSelItalic(italic); }
+int EditField::SelTextSize() const { return Styled().SelTextSize(); }
+void EditField::SetSelTextSize(int size) { Styled().SetSelTextSize(size); }
+int EditField::ScrollPosition() const { return Styled().ScrollPosition(); }
+void EditField::SetScrollPosition(int line) { Styled().SetScrollPosition(line); }
 
 void EditField::SetTextFont(const QString& name) {
     mTextFont = name;
@@ -110,10 +153,12 @@ void EditField::SetTextSize(int size) {
 }
 
 void EditField::ApplyFont() {
-    mEdit->setFont(PainterGraphics::FontFor(mTextFont, mTextSize, false, false));
+    Widget()->setFont(PainterGraphics::FontFor(mTextFont, mTextSize, false, false));
 }
 
 void EditField::SetAlignment(int alignment) {
+    if (mStyled)
+        return; // the styled fields are all left-aligned
     Qt::Alignment horizontal = Qt::AlignLeft;
     if (alignment == 2)
         horizontal = Qt::AlignHCenter;

@@ -7,8 +7,8 @@
 StaticText::StaticText(Window& owner, const QString& name)
     : RectControl(owner, name, new QLabel), mLabel(static_cast<QLabel*>(Widget())) {
     mLabel->setFocusPolicy(Qt::NoFocus);
-    mLabel->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     mLabel->setTextFormat(Qt::PlainText);
+    ApplyAlignment();
     SetTextFont(QStringLiteral("SmallSystem"));
 }
 
@@ -20,5 +20,35 @@ void StaticText::SetText(const QString& text) {
 }
 
 void StaticText::SetTextFont(const QString& name) {
-    mLabel->setFont(PainterGraphics::FontFor(name, 0, false, false));
+    mTextFont = name;
+    ApplyFont();
+}
+
+void StaticText::SetTextSize(int size) {
+    mTextSize = size;
+    ApplyFont();
+}
+
+void StaticText::SetBold(bool bold) {
+    mBold = bold;
+    ApplyFont();
+}
+
+void StaticText::ApplyFont() {
+    mLabel->setFont(PainterGraphics::FontFor(mTextFont, mTextSize, mBold, false));
+}
+
+void StaticText::SetTextAlign(int align) {
+    mHorizontal = align == 1 ? Qt::AlignHCenter : align == 2 ? Qt::AlignRight : Qt::AlignLeft;
+    ApplyAlignment();
+}
+
+void StaticText::SetMultiline(bool multiline) {
+    mMultiline = multiline;
+    mLabel->setWordWrap(multiline);
+    ApplyAlignment();
+}
+
+void StaticText::ApplyAlignment() {
+    mLabel->setAlignment(mHorizontal | (mMultiline ? Qt::AlignTop : Qt::AlignVCenter));
 }

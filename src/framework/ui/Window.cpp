@@ -82,9 +82,15 @@ void Window::SetTop(int top) {
     r.moveTop(top - MenuBarOffset());
     mHost->setGeometry(r);
 }
-void Window::SetWidth(int width) { mHost->resize(width, mHost->height()); ArrangeHost(); }
-void Window::SetHeight(int height) {
-    mHost->resize(mHost->width(), height + MenuBarOffset());
+void Window::SetWidth(int width) { ResizeHost(width, mHost->height()); }
+void Window::SetHeight(int height) { ResizeHost(mHost->width(), height + MenuBarOffset()); }
+
+// A window the user cannot resize is still resized by the program.
+void Window::ResizeHost(int width, int height) {
+    if (mResizeable)
+        mHost->resize(width, height);
+    else
+        mHost->setFixedSize(width, height);
     ArrangeHost();
 }
 

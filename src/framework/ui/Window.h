@@ -125,6 +125,7 @@ private:
     void ApplyTabOrder();
     int MenuBarOffset() const;
     void ArrangeHost();
+    void ResizeHost(int width, int height);
 
     static inline int sUnderConstruction = 0;
 

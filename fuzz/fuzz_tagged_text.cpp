@@ -1,0 +1,76 @@
+// Feeds arbitrary text to the tag styling loop on a real styled field and
+// checks what it promises: it ends, the text left is the field's text with
+// exactly its tags taken out (each "<" to the first ">" after it, until a
+// "<" has no ">" after it), and nothing is left selected.
+#include <QApplication>
+#include <QString>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+
+#include "TaggedText.h"
+#include "ui/EditField.h"
+#include "ui/Window.h"
+
+namespace {
+
+void Require(bool condition, const char* what) {
+    if (!condition) {
+        std::fprintf(stderr, "fuzz_tagged_text: %s\n", what);
+        std::abort();
+    }
+}
+
+// What the loop must leave, found by plain string work.
+QString WithoutTags(QString text) {
+    for (;;) {
+        const qsizetype open = text.indexOf(QLatin1Char('<'));
+        if (open < 0)
+            return text;
+        const qsizetype close = text.indexOf(QLatin1Char('>'), open);
+        if (close < 0)
+            return text;
+        text.remove(open, close - open + 1);
+    }
+}
+
+class Sheet : public Window {
+public:
+    EditField* field = nullptr;
+
+protected:
+    void Layout() override {
+        SetWidth(300);
+        SetHeight(200);
+        SetVisible(false);
+    }
+    void CreateControls() override {
+        field = &AddControl<EditField>(QStringLiteral("field"), EditField::Kind::Styled);
+        field->SetBounds(0, 0, 300, 200);
+        field->SetTextSize(12);
+    }
+};
+
+// Kept for the life of the process, so nothing of the toolkit counts as leaked.
+QApplication* gApp = nullptr;
+Sheet* gSheet = nullptr;
+
+} // namespace
+
+extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
+    gApp = new QApplication(*argc, *argv);
+    gSheet = new Sheet;
+    gSheet->Construct();
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    EditField& field = *gSheet->field;
+    field.SetText(QString::fromUtf8(reinterpret_cast<const char*>(data), qsizetype(size)));
+    // The field's own reading of the text (line ends made one) is the input.
+    const QString expected = WithoutTags(field.Text());
+    StyleTaggedText(field);
+    Require(field.Text() == expected, "the text left is not the input without its tags");
+    Require(field.SelLength() == 0 && field.SelStart() == 0, "something is left selected");
+    return 0;
+}

@@ -1,0 +1,39 @@
+#!/usr/bin/env bash
+# Checks Quendle as a desktop program, from the build in build/ (or the
+# folder given): the desktop entry and the metainfo pass their validators, a
+# copy installed into a temporary DESTDIR starts and finds its pictures and
+# icon, and the Debian package holds every file of the install.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build=${1:-build}
+id=org.example.Quendle
+stage=$(mktemp -d)
+trap 'rm -rf "$stage"' EXIT
+
+DESTDIR=$stage cmake --install "$build" --prefix /usr >/dev/null
+desktop-file-validate "$stage/usr/share/applications/$id.desktop"
+appstreamcli validate --no-net --strict "$stage/usr/share/metainfo/$id.metainfo.xml"
+bash scripts/smoke.sh "$stage/usr/bin/quendle"
+
+deb=$(bash scripts/package.sh | tail -n 1)
+contents=$(dpkg-deb -c "$deb" | awk '{ print $NF }')
+expected=(./usr/bin/quendle
+          ./usr/share/applications/$id.desktop
+          ./usr/share/metainfo/$id.metainfo.xml)
+for size in 16 24 32 48 64 128 256; do
+  expected+=("./usr/share/icons/hicolor/${size}x${size}/apps/$id.png")
+done
+for picture in resources/*.bmp; do
+  expected+=("./usr/share/quendle/Resources/$(basename "$picture")")
+done
+missing=0
+for file in "${expected[@]}"; do
+  grep -qxF "$file" <<<"$contents" || { echo "package: $file is missing" >&2; missing=1; }
+done
+depends=$(dpkg-deb -f "$deb" Depends)
+for package in libqt6widgets6 qt6-qpa-plugins sound-theme-freedesktop hicolor-icon-theme; do
+  grep -q "\b$package\b" <<<"$depends" || { echo "package: no dependency on $package" >&2; missing=1; }
+done
+[ "$missing" -eq 0 ]
+echo "package: $deb holds all ${#expected[@]} files; $(du -k "$deb" | cut -f1) KiB," \
+  "$(dpkg-deb -f "$deb" Installed-Size) KiB installed"

@@ -1,0 +1,103 @@
+// The Help window, opened from the Help menu of the real program.
+#include <QAction>
+#include <QScrollBar>
+#include <QTextEdit>
+#include <QtTest>
+
+#include "MenuBar1.h"
+#include "QuendleSession.h"
+#include "ui/EditField.h"
+#include "ui/MenuBar.h"
+#include "winHelp.h"
+
+class HelpTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<QuendleSession> session;
+
+    winHelp& openHelp() {
+        TheMenuBar1().FindItem("HelpHelp")->Action()->trigger();
+        return Implicit<winHelp>();
+    }
+    static QTextEdit* view(winHelp& help) {
+        return static_cast<QTextEdit*>(help.EditField1->Widget());
+    }
+    static QString styleOf(EditField& field, const QString& piece) {
+        field.SetSelStart(field.Text().indexOf(piece));
+        field.SetSelLength(1);
+        return QString(field.SelBold() ? "b" : "") + (field.SelItalic() ? "i" : "") +
+               QString::number(field.SelTextSize());
+    }
+
+private slots:
+    void init() { session = std::make_unique<QuendleSession>(); }
+    void cleanup() { session.reset(); }
+
+    void opensStyledAtTheTop() {
+        winHelp& help = openHelp();
+        QVERIFY(help.Host()->isVisible());
+        QCOMPARE(help.Title(), QString("Help"));
+        EditField& field = *help.EditField1;
+        const QString shown = field.Text();
+        QVERIFY(shown.startsWith("Quendle - Help\n\nContents\n- Overview\n"));
+        QVERIFY(!shown.contains('<'));
+        QVERIFY(!shown.contains('>'));
+        QCOMPARE(shown.count('\n'), winHelp::HelpText().count('\n'));
+        QVERIFY(!shown.endsWith('\n'));
+        QCOMPARE(field.SelLength(), 0);
+        QCOMPARE(view(help)->verticalScrollBar()->value(), 0);
+        QVERIFY(view(help)->verticalScrollBar()->maximum() > 0);
+        QCOMPARE(view(help)->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+
+        QCOMPARE(styleOf(field, "Quendle - Help"), QString("b14"));
+        QCOMPARE(styleOf(field, "Contents"), QString("b12"));
+        QCOMPARE(styleOf(field, "- Overview"), QString("12"));
+        QCOMPARE(styleOf(field, "Setting the Start Time"), QString("bi12"));
+        QCOMPARE(styleOf(field, "Timer/Set..."), QString("i12"));
+        QCOMPARE(styleOf(field, "Choose"), QString("12"));
+        QCOMPARE(styleOf(field, "Suspend Screensaver"), QString("i12"));
+    }
+
+    void fieldOverhangsEveryEdge() {
+        winHelp& help = openHelp();
+        for (QSize size : {QSize(400, 400), QSize(64, 64), QSize(700, 300)}) {
+            help.SetWidth(size.width());
+            help.SetHeight(size.height());
+            QCOMPARE(QSize(help.Width(), help.Height()), size);
+            QCOMPARE(help.EditField1->Widget()->geometry(),
+                     QRect(-1, -1, size.width() + 2, size.height() + 2));
+        }
+    }
+
+    void typingChangesNothing() {
+        winHelp& help = openHelp();
+        const QString before = help.EditField1->Text();
+        help.EditField1->SetFocus();
+        QTest::keyClicks(view(help), "typed");
+        QTest::keyClick(view(help), Qt::Key_Delete);
+        QTest::keyClick(view(help), Qt::Key_Backspace);
+        QTest::keyClick(view(help), Qt::Key_Return);
+        QCOMPARE(help.EditField1->Text(), before);
+    }
+
+    void secondCommandKeepsTheWindowAsLeft() {
+        winHelp& help = openHelp();
+        QScrollBar* bar = view(help)->verticalScrollBar();
+        bar->setValue(bar->maximum() / 2);
+        const int scrolled = bar->value();
+        QVERIFY(scrolled > 0);
+        QVERIFY(help.EditField1->ScrollPosition() > 0);
+        QCOMPARE(&openHelp(), &help);
+        QCOMPARE(bar->value(), scrolled);
+
+        // A closed window is not reused: the next one starts at the top.
+        help.Close();
+        winHelp& next = openHelp();
+        QVERIFY(!next.IsClosed());
+        QCOMPARE(view(next)->verticalScrollBar()->value(), 0);
+        QCOMPARE(next.EditField1->ScrollPosition(), 0);
+    }
+};
+
+QTEST_MAIN(HelpTest)
+#include "test_help.moc"
