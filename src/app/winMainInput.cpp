@@ -6,6 +6,7 @@
 #include "text/TextFunctions.h"
 #include "winMain.h"
 #include "winHelp.h"
+#include "winPrefs.h"
 #include "winSet.h"
 
 namespace {
@@ -82,7 +83,10 @@ bool winMain::TimerSet_Action() {
     return true;
 }
 
-bool winMain::FilePreferences_Action() { return true; }
+bool winMain::FilePreferences_Action() {
+    Implicit<winPrefs>().ShowWithin(*this, -1);
+    return true;
+}
 
 bool winMain::ViewToggleFullscreen_Action() {
     if (!FullScreen()) {

@@ -27,7 +27,8 @@ public:
     bool SelectColor(Color& color, const QString& prompt) override;
     void Drag(QWidget* source, const QRect& rect, const QString& text,
               const QImage& image) override;
-    QStringList FontNames() override { return fonts; }
+    int FontCount() override { return static_cast<int>(fonts.size()); }
+    QString Font(int index) override { return fonts.value(index); }
     bool TimersRunThemselves() override { return false; }
 
     void advanceSeconds(double seconds) { now += seconds * 1e6; }

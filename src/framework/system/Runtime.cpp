@@ -15,6 +15,8 @@ void Beep() { TheServices().Beep(); }
 void ShowURL(const QString& url) { TheServices().ShowURL(url); }
 void MsgBox(const QString& text) { TheServices().MsgBox(text); }
 void Quit(int exitCode) { TheServices().Quit(exitCode); }
+int FontCount() { return TheServices().FontCount(); }
+QString Font(int index) { return TheServices().Font(index); }
 
 PaintScope::PaintScope() { ++gPaintDepth; }
 PaintScope::~PaintScope() { --gPaintDepth; }

@@ -96,4 +96,21 @@ void SystemServices::Drag(QWidget* source, const QRect& rect, const QString& tex
     QCoreApplication::sendEvent(source, &release);
 }
 
-QStringList SystemServices::FontNames() { return QFontDatabase::families(); }
+// Asking the font database builds a new list every time; a caller that
+// walks the fonts by index would pay for it once per font.
+const QStringList& SystemServices::Families() {
+    if (!mWatchingFonts && qGuiApp) {
+        QObject::connect(qGuiApp, &QGuiApplication::fontDatabaseChanged,
+                         [this] { mFamiliesKnown = false; });
+        mWatchingFonts = true;
+    }
+    if (!mFamiliesKnown) {
+        mFamilies = QFontDatabase::families();
+        mFamiliesKnown = true;
+    }
+    return mFamilies;
+}
+
+int SystemServices::FontCount() { return static_cast<int>(Families().size()); }
+
+QString SystemServices::Font(int index) { return Families().value(index); }

@@ -18,9 +18,16 @@ public:
     bool SelectColor(Color& color, const QString& prompt) override;
     void Drag(QWidget* source, const QRect& rect, const QString& text,
               const QImage& image) override;
-    QStringList FontNames() override;
+    int FontCount() override;
+    QString Font(int index) override;
 
 private:
+    // The families as last read; read again after the desktop's fonts change.
+    const QStringList& Families();
+    QStringList mFamilies;
+    bool mFamiliesKnown = false;
+    bool mWatchingFonts = false;
+
     // Made at the first call: it needs the toolkit to exist.
     std::unique_ptr<ActivityInhibitor> mInhibitor;
 };

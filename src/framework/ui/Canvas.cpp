@@ -22,7 +22,8 @@ Canvas::Canvas(Window& owner, const QString& name)
 Canvas::~Canvas() {
     // The widget outlives the canvas by a moment (its control deletes it)
     // and may still get events then.
-    mWidget->SetOwner(nullptr);
+    if (Widget())
+        mWidget->SetOwner(nullptr);
 }
 
 void Canvas::FitSurface() {

@@ -10,16 +10,16 @@ Control::Control(Window& owner, const QString& name) : mOwner(owner), mName(name
 Control::~Control() = default;
 
 RectControl::RectControl(Window& owner, const QString& name, QWidget* widget)
-    : Control(owner, name), mWidget(widget) {
+    : Control(owner, name), mWidget(widget), mWidgetAlive(widget) {
     mWidget->setParent(owner.Content());
     mWidget->setObjectName(name);
     mWidget->show();
 }
 
-RectControl::~RectControl() { delete mWidget; }
+RectControl::~RectControl() { delete mWidgetAlive.data(); }
 
-int RectControl::Left() const { return mWidget->x(); }
-int RectControl::Top() const { return mWidget->y(); }
+int RectControl::Left() const { return mWidget->mapTo(Owner().Content(), QPoint(0, 0)).x(); }
+int RectControl::Top() const { return mWidget->mapTo(Owner().Content(), QPoint(0, 0)).y(); }
 int RectControl::Width() const { return mWidget->width(); }
 int RectControl::Height() const { return mWidget->height(); }
 
@@ -27,23 +27,52 @@ void RectControl::SetBounds(int left, int top, int width, int height) {
     mDesign = QRect(left, top, width, height);
     mDesignWindowWidth = Owner().Width();
     mDesignWindowHeight = Owner().Height();
-    mWidget->setGeometry(mDesign);
+    Place(mDesign, mParent ? QPoint(mParent->Left(), mParent->Top()) : QPoint());
 }
 
+// The toolkit places a child in its parent's coordinates; the design gives
+// window coordinates, so the parent's place in the window comes off.
+void RectControl::SetParent(RectControl* parent) {
+    mParent = parent;
+    const bool hidden = mWidget->isHidden();
+    mWidget->setParent(parent ? parent->Widget() : Owner().Content());
+    mWidget->setVisible(!hidden);
+    Place(mDesign, parent ? QPoint(parent->Left(), parent->Top()) : QPoint());
+}
+
+void RectControl::Place(const QRect& inWindow, const QPoint& parentOrigin) {
+    mWidget->setGeometry(inWindow.translated(-parentOrigin));
+}
+
+// Each control works out its parent's place itself, so the order in which
+// the controls follow a resize does not matter.
 void RectControl::ApplyLocks(int windowWidth, int windowHeight) {
-    const int dw = windowWidth - mDesignWindowWidth;
-    const int dh = windowHeight - mDesignWindowHeight;
-    int left = mDesign.left(), width = mDesign.width();
+    const QRect bounds = LockedBounds(windowWidth, windowHeight);
+    Place(bounds, mParent ? mParent->LockedBounds(windowWidth, windowHeight).topLeft() : QPoint());
+}
+
+// The locks hold to the edges of the parent: a group box's controls move
+// with it, and a locked one follows the box's own change of size.
+QRect RectControl::LockedBounds(int windowWidth, int windowHeight) const {
+    QRect within(0, 0, mDesignWindowWidth, mDesignWindowHeight);
+    QRect now(0, 0, windowWidth, windowHeight);
+    if (mParent) {
+        within = mParent->mDesign;
+        now = mParent->LockedBounds(windowWidth, windowHeight);
+    }
+    const int dw = now.width() - within.width();
+    const int dh = now.height() - within.height();
+    int left = mDesign.left() - within.left() + now.left(), width = mDesign.width();
     if (LockRight && LockLeft)
         width += dw;
     else if (LockRight)
         left += dw;
-    int top = mDesign.top(), height = mDesign.height();
+    int top = mDesign.top() - within.top() + now.top(), height = mDesign.height();
     if (LockBottom && LockTop)
         height += dh;
     else if (LockBottom)
         top += dh;
-    mWidget->setGeometry(left, top, std::max(0, width), std::max(0, height));
+    return QRect(left, top, std::max(0, width), std::max(0, height));
 }
 
 bool RectControl::Visible() const { return !mWidget->isHidden(); }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPointer>
 #include <QRect>
 #include <QString>
 #include <memory>
@@ -29,8 +30,9 @@ private:
 };
 
 // A control with a place in its window. Left, Top, Width and Height are in
-// the window's content coordinates; the four locks keep an edge's distance
-// to the matching window edge when the window is resized.
+// the window's content coordinates, also for a control inside another (a
+// group box); the four locks keep an edge's distance to the matching window
+// edge when the window is resized.
 class RectControl : public Control {
 public:
     RectControl(Window& owner, const QString& name, QWidget* widget);
@@ -44,6 +46,11 @@ public:
     void SetBounds(int left, int top, int width, int height);
     void SetTop(int top) { SetBounds(Left(), top, Width(), Height()); }
 
+    // The control that holds this one (a group box), or nullptr for the
+    // window. Moved into another, a control keeps its place in the window.
+    RectControl* Parent() const { return mParent; }
+    void SetParent(RectControl* parent);
+
     bool LockLeft = false;
     bool LockTop = false;
     bool LockRight = false;
@@ -56,10 +63,6 @@ public:
     void SetEnabled(bool enabled);
     // Whether the control's window is the active window.
     bool Active() const;
-    // The control that holds this one (a group box), or nullptr. Only
-    // recorded: the control keeps its place in window coordinates.
-    RectControl* Parent() const { return mParent; }
-    void SetParent(RectControl* parent) { mParent = parent; }
     // A new item to drag out of this control; the bounds are in window
     // coordinates.
     std::unique_ptr<DragItem> NewDragItem(int left, int top, int width, int height);
@@ -73,14 +76,24 @@ public:
     bool HasFocus() const;
 
     // The toolkit widget, for the framework and for tests.
-    QWidget* Widget() const { return mWidget; }
+    // Null once the widget is gone.
+    QWidget* Widget() const { return mWidgetAlive ? mWidget : nullptr; }
 
-    // Moves and sizes the control for a window content of this size.
+    // Moves and sizes the control for a window content of this size; the
+    // locks of a control inside another hold to that one's edges.
     void ApplyLocks(int windowWidth, int windowHeight);
 
 private:
-    QWidget* mWidget;
+    // The control's bounds in the window for a content of this size.
+    QRect LockedBounds(int windowWidth, int windowHeight) const;
+    // Sets the widget's geometry from window coordinates.
+    void Place(const QRect& inWindow, const QPoint& parentOrigin);
+
     RectControl* mParent = nullptr;
+    QWidget* mWidget;
+    // Null once the widget is gone: a group box's widget takes its
+    // children's with it, whichever control goes first.
+    QPointer<QObject> mWidgetAlive;
     QRect mDesign;     // the bounds the locks keep distances from
     int mDesignWindowWidth = 0;
     int mDesignWindowHeight = 0;

@@ -1,5 +1,6 @@
 #include "ui/EventRouter.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QMouseEvent>
 #include <QWidget>
@@ -27,6 +28,20 @@ Window* WindowOf(QObject* object) {
 
 bool EventRouter::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
+    case QEvent::KeyPress:
+    case QEvent::Shortcut:
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::Wheel:
+        // A window whose Open yields to the event loop is not there yet for
+        // the user, and the windows behind it are not yet blocked by it:
+        // a key, click or menu shortcut then would act on them (start the
+        // count, open the same sheet a second time). It is dropped. A
+        // message box that the Open shows still takes its answer.
+        if (Window::AnyUnderConstruction() &&
+            (WindowOf(watched) || qobject_cast<QAction*>(watched)))
+            return true;
+        break;
     case QEvent::ShortcutOverride:
         if (Window* w = WindowOf(watched))
             Guarded([w] { w->PrepareMenus(); });

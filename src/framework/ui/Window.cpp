@@ -24,14 +24,20 @@ Window::Window(Frame frame) : mFrame(frame) {
 Window::~Window() {
     if (auto* app = Application::Instance())
         app->WindowGone(this);
-    // Controls go before the widgets that hold theirs.
-    mControls.clear();
+    // Controls go before the widgets that hold theirs, newest first: the
+    // controls inside a group box before the box, whose widget takes theirs.
+    while (!mControls.empty())
+        mControls.pop_back();
     if (mMenuBar)
         mMenuBar->Detach(*this);
     delete mHost;
 }
 
 void Window::Construct() {
+    struct Building {
+        Building() { ++sUnderConstruction; }
+        ~Building() { --sUnderConstruction; }
+    } building;
     Guarded([this] {
         Layout();
         CreateControls();
@@ -187,13 +193,23 @@ void Window::HostResized() {
     Event_Resized();
 }
 
+// TabIndex counts among the controls of one parent: Tab goes through a
+// group box's controls before it moves on to the next control of the window.
 void Window::ApplyTabOrder() {
     std::vector<RectControl*> order;
-    for (auto& control : mControls)
-        if (auto* rc = dynamic_cast<RectControl*>(control.get()))
-            order.push_back(rc);
-    std::stable_sort(order.begin(), order.end(),
-                     [](auto* a, auto* b) { return a->TabIndex < b->TabIndex; });
+    std::function<void(RectControl*)> addChildrenOf = [&](RectControl* parent) {
+        std::vector<RectControl*> children;
+        for (auto& control : mControls)
+            if (auto* rc = dynamic_cast<RectControl*>(control.get()); rc && rc->Parent() == parent)
+                children.push_back(rc);
+        std::stable_sort(children.begin(), children.end(),
+                         [](auto* a, auto* b) { return a->TabIndex < b->TabIndex; });
+        for (RectControl* child : children) {
+            order.push_back(child);
+            addChildrenOf(child);
+        }
+    };
+    addChildrenOf(nullptr);
     for (size_t i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(order[i - 1]->Widget(), order[i]->Widget());
 }

@@ -70,6 +70,9 @@ public:
     void SetFocus();
     void Maximize();
     bool IsClosed() const { return mClosed; }
+    // Whether some window is being built: between its Layout and the end
+    // of its Open, which may yield to the event loop.
+    static bool AnyUnderConstruction() { return sUnderConstruction > 0; }
 
     // Controls, found by the name they were added under.
     template <class T, class... Args>
@@ -123,6 +126,8 @@ private:
     int MenuBarOffset() const;
     void ArrangeHost();
     void ResizeHost(int width, int height);
+
+    static inline int sUnderConstruction = 0;
 
     WindowHost* mHost;
     QWidget* mContent;

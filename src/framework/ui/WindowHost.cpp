@@ -21,6 +21,14 @@ void WindowHost::CloseQuietly() {
 }
 
 void WindowHost::closeEvent(QCloseEvent* event) {
+    // A sheet has no close box, but the window manager may offer one: its
+    // close is the sheet's Cancel, so that nothing is left half done.
+    QPushButton* cancel = mSheet && !mClosing && event->spontaneous() ? CancelButton() : nullptr;
+    if (cancel) {
+        event->ignore();
+        cancel->click();
+        return;
+    }
     if (!mClosing) {
         mClosing = true;
         Guarded([this] { mWindow.HostClosed(); });
@@ -51,11 +59,15 @@ void WindowHost::reject() {
     if (!mSheet)
         return;
     // Escape presses the sheet's cancel button, if it has one.
+    if (QPushButton* cancel = CancelButton())
+        cancel->click();
+}
+
+QPushButton* WindowHost::CancelButton() const {
     for (auto* button : findChildren<QPushButton*>())
-        if (button->property("cancelButton").toBool() && button->isEnabled()) {
-            button->click();
-            return;
-        }
+        if (button->property("cancelButton").toBool() && button->isEnabled())
+            return button;
+    return nullptr;
 }
 
 QString KeyText(const QKeyEvent& event) {

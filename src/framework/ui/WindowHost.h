@@ -2,6 +2,7 @@
 
 #include <QDialog>
 
+class QPushButton;
 class Window;
 
 // The toolkit widget behind a Window. A sheet needs QDialog's default and
@@ -24,6 +25,9 @@ protected:
     void reject() override;
 
 private:
+    // The sheet's enabled cancel button, if it has one.
+    QPushButton* CancelButton() const;
+
     Window& mWindow;
     bool mSheet;
     bool mClosing = false;

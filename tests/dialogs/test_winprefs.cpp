@@ -1,0 +1,353 @@
+// The "Preferences" sheet on the real main window, with a fake font list,
+// a fake colour picker and timers fired by hand.
+#include <QApplication>
+#include <QCloseEvent>
+#include <QtTest>
+
+#include "App.h"
+#include "QuendleSession.h"
+#include "SmartColorWell.h"
+#include "graphics/RecordingGraphics.h"
+#include "system/Timer.h"
+#include "ui/Canvas.h"
+#include "ui/CheckBox.h"
+#include "ui/GroupBox.h"
+#include "ui/PopupMenu.h"
+#include "ui/PushButton.h"
+#include "winMain.h"
+#include "winPrefs.h"
+
+namespace {
+
+const Color kBackground = RGB(10, 20, 30);
+const Color kDigits = RGB(40, 50, 60);
+const Color kShadow = RGB(70, 80, 90);
+const Color kLastMin = RGB(100, 110, 120);
+const Color kLast10 = RGB(130, 140, 150);
+
+QStringList rowsOf(const PopupMenu& popup) {
+    QStringList rows;
+    for (int i = 0; i < popup.ListCount(); ++i)
+        rows << popup.List(i);
+    return rows;
+}
+
+void click(RectControl* control) {
+    QTest::mouseClick(control->Widget(), Qt::LeftButton, {}, QPoint(5, control->Height() / 2));
+}
+
+void settle() {
+    for (int i = 0; i < 5; ++i)
+        QCoreApplication::processEvents();
+}
+
+// The digits of one paint of the preview: their text, colour and style.
+RecordingGraphics::Op previewDigits(winPrefs* s) {
+    RecordingGraphics g(375, 138);
+    s->cvTime_Paint(g);
+    return g.OpsOf("DrawString").back();
+}
+
+winPrefs* openSheet() {
+    for (Window* w : Application::Instance()->Windows())
+        if (auto* s = dynamic_cast<winPrefs*>(w); s && !s->IsClosed())
+            return s;
+    return nullptr;
+}
+
+int sheetCount() {
+    int n = 0;
+    for (Window* w : Application::Instance()->Windows())
+        n += dynamic_cast<winPrefs*>(w) && !w->IsClosed();
+    return n;
+}
+
+} // namespace
+
+class WinPrefsTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<QuendleSession> session;
+    FakeServices* fake = nullptr;
+    winMain* w = nullptr;
+
+    winPrefs* open() {
+        w->FilePreferences_Action();
+        winPrefs* s = openSheet();
+        if (s && !QTest::qWaitFor([&] { return QApplication::activeWindow() == s->Host(); }))
+            qWarning("the sheet did not become the active window");
+        return s;
+    }
+    void setColours() {
+        App& app = TheApp();
+        app.Color_Background = kBackground;
+        app.Color_Font = kDigits;
+        app.Color_Shadow = kShadow;
+        app.Color_LastMin = kLastMin;
+        app.Color_Last10Sec = kLast10;
+    }
+    QList<Color> colours() {
+        const App& app = TheApp();
+        return {app.Color_Background, app.Color_Font, app.Color_Shadow, app.Color_LastMin,
+                app.Color_Last10Sec};
+    }
+    QList<Color> defaultColours() {
+        return {RGB(0x9F, 0x9F, 0x9F), RGB(0, 0, 0), RGB(0xFF, 0xFF, 0xFF), RGB(0xCF, 0, 0),
+                RGB(0xFF, 0, 0)};
+    }
+
+  private slots:
+    void init() {
+        session = std::make_unique<QuendleSession>();
+        fake = &session->fake;
+        w = &session->Main();
+        fake->fonts = QStringList{"Zeta", "alpha", "Mono"};
+        QVERIFY(session->Activate());
+    }
+    void cleanup() { session.reset(); }
+
+    void ctrlCommaOpensASheetOnTheDefaultsUnchanged() {
+        QTest::keyClick(w->Host(), Qt::Key_Comma, Qt::ControlModifier);
+        winPrefs* s = openSheet();
+        QVERIFY(s);
+        QCOMPARE(s->Host()->parentWidget(), w->Host());
+        QCOMPARE(s->Host()->windowModality(), Qt::WindowModal);
+        QCOMPARE(s->Title(), QString("Preferences"));
+        QCOMPARE(QSize(s->Width(), s->Height()), QSize(445, 609));
+        QCOMPARE(rowsOf(*s->pFont),
+                 QStringList({"alpha", "Mono", "SmallSystem", "System", "Zeta"}));
+        QCOMPARE(s->pFont->Text(), QString("System"));
+        QVERIFY(s->cBold->Value() && !s->cItalic->Value() && !s->cSuspend->Value());
+        QVERIFY(s->cShadow->Value());
+        QCOMPARE(QList<Color>({s->cBackground->getColor(), s->cFont->getColor(),
+                               s->cDropshadow->getColor(), s->cLastMin->getColor(),
+                               s->cLast10Sec->getColor()}),
+                 defaultColours());
+        QCOMPARE(TheApp().Pref_Font, QString("System"));
+        QCOMPARE(colours(), defaultColours());
+        // Controls inside a group box are placed in window coordinates.
+        QCOMPARE(s->cvTime->Widget()->parentWidget(), s->GroupBox3->Widget());
+        QCOMPARE(
+            QRect(s->cvTime->Left(), s->cvTime->Top(), s->cvTime->Width(), s->cvTime->Height()),
+            QRect(35, 339, 375, 138));
+    }
+
+    void theStoredFontIsMatchedToItsLastEqualRow_data() {
+        QTest::addColumn<QStringList>("installed");
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QStringList>("rows");
+        QTest::addColumn<int>("chosen");
+        QTest::newRow("not installed")
+            << QStringList{"Mono"} << "Gone" << QStringList{"Mono", "SmallSystem", "System"} << -1;
+        QTest::newRow("installed System")
+            << QStringList{"System", "Arial"} << "System"
+            << QStringList{"Arial", "SmallSystem", "System", "System"} << 3;
+        QTest::newRow("other case")
+            << QStringList{"mono"} << "MONO" << QStringList{"mono", "SmallSystem", "System"} << 0;
+        QTest::newRow("no fonts") << QStringList{} << "System"
+                                  << QStringList{"SmallSystem", "System"} << 1;
+    }
+    void theStoredFontIsMatchedToItsLastEqualRow() {
+        QFETCH(QStringList, installed);
+        QFETCH(QString, stored);
+        QFETCH(QStringList, rows);
+        QFETCH(int, chosen);
+        fake->fonts = installed;
+        TheApp().Pref_Font = stored;
+        winPrefs* s = open();
+        QCOMPARE(rowsOf(*s->pFont), rows);
+        QCOMPARE(s->pFont->ListIndex(), chosen);
+        // OK stores what the popup shows, which with no row is nothing.
+        const QString shown = s->pFont->Text();
+        QCOMPARE(shown, chosen < 0 ? QString() : rows[chosen]);
+        s->bOK->Push();
+        QCOMPARE(TheApp().Pref_Font, shown);
+    }
+
+    // The one road to the main window: its tick repaints in every state,
+    // paused included, and each paint reads the settings afresh.
+    void boldShowsInThePreviewAndAtTheMainWindowsNextTickUntilCancel() {
+        TheApp().Pref_Bold = false;
+        winPrefs* s = open();
+        settle();
+        auto& mainCanvas = w->Find<Canvas>("cvTime");
+        const int previewPaints = s->cvTime->Paints();
+        const int mainPaints = mainCanvas.Paints();
+        click(s->cBold);
+        QVERIFY(TheApp().Pref_Bold);
+        QVERIFY(previewDigits(s).bold);
+        settle();
+        QCOMPARE(s->cvTime->Paints(), previewPaints + 1);
+        QCOMPARE(mainCanvas.Paints(), mainPaints);
+        QVERIFY(!w->IsRunning && !w->IsDone);
+        w->Find<Timer>("Timer1").Fire();
+        settle();
+        QCOMPARE(mainCanvas.Paints(), mainPaints + 1);
+        s->bCancel->Push();
+        QVERIFY(s->IsClosed());
+        QVERIFY(!TheApp().Pref_Bold);
+    }
+
+    void theScreensaverOptionWaitsForOK() {
+        winPrefs* s = open();
+        click(s->cSuspend);
+        QVERIFY(s->cSuspend->Value());
+        QVERIFY(!TheApp().Pref_SuspendScreensaver);
+        s->bCancel->Push();
+        QVERIFY(!TheApp().Pref_SuspendScreensaver);
+        s = open();
+        click(s->cSuspend);
+        s->bOK->Push();
+        QVERIFY(TheApp().Pref_SuspendScreensaver);
+    }
+
+    void useDefaultsThenCancelPutsTheColoursBack() {
+        setColours();
+        TheApp().Pref_Bold = false;
+        winPrefs* s = open();
+        s->bDefaults->Push();
+        QCOMPARE(colours(), defaultColours());
+        QCOMPARE(s->cLastMin->getColor(), RGB(0xCF, 0, 0));
+        s->bCancel->Push();
+        QCOMPARE(colours(), QList<Color>({kBackground, kDigits, kShadow, kLastMin, kLast10}));
+        QVERIFY(!TheApp().Pref_Bold);
+    }
+
+    void useDefaultsThenOKSavesTheDefaultColoursOnly() {
+        setColours();
+        TheApp().Pref_Font = "Mono";
+        TheApp().Pref_Italic = true;
+        winPrefs* s = open();
+        s->bDefaults->Push();
+        s->bOK->Push();
+        QVERIFY(s->IsClosed());
+        setColours();
+        TheApp().Pref_Font = "other";
+        TheApp().Pref_Italic = false;
+        w->ReadPrefs();
+        QCOMPARE(colours(), defaultColours());
+        QCOMPARE(TheApp().Pref_Font, QString("Mono"));
+        QVERIFY(TheApp().Pref_Italic);
+    }
+
+    void thePreviewStepsThroughItsThreeColours() {
+        setColours();
+        winPrefs* s = open();
+        QCOMPARE(s->Timer1->Mode(), int(Timer::Multiple));
+        QCOMPARE(s->Timer1->Period(), 2000);
+        const QList<QPair<QString, Color>> steps{{"12:34:56", kDigits},
+                                                 {"00:00:55", kLastMin},
+                                                 {"00:00:05", kLast10},
+                                                 {"12:34:56", kDigits}};
+        for (const auto& [text, colour] : steps) {
+            const auto digits = previewDigits(s);
+            QCOMPARE(digits.text, text);
+            QCOMPARE(digits.color, colour);
+            fake->advanceSeconds(2);
+            s->Timer1->Fire();
+        }
+    }
+
+    void eachOpeningStartsAfresh() {
+        winPrefs* s = open();
+        s->Timer1->Fire();
+        click(s->cItalic);
+        s->bOK->Push();
+        s = open();
+        QCOMPARE(s->CurrentSeconds, 45296);
+        QVERIFY(s->cItalic->Value());
+        click(s->cItalic);
+        s->bCancel->Push();
+        QVERIFY(TheApp().Pref_Italic);
+        s = open();
+        QVERIFY(s->cItalic->Value());
+    }
+
+    // The window manager may offer a close box the sheet does not have.
+    void returnPressesOKAndEscapeOrACloseBoxCancel() {
+        winPrefs* s = open();
+        click(s->cItalic);
+        QTest::keyClick(s->cItalic->Widget(), Qt::Key_Escape);
+        QVERIFY(s->IsClosed());
+        QVERIFY(!TheApp().Pref_Italic);
+        s = open();
+        click(s->cItalic);
+        // As the window manager asks: a close event from outside.
+        QCloseEvent close;
+        QSpontaneKeyEvent::setSpontaneous(&close);
+        qApp->notify(s->Host(), &close);
+        QVERIFY(s->IsClosed());
+        QVERIFY(!TheApp().Pref_Italic);
+        s = open();
+        click(s->cItalic);
+        click(s->cSuspend);
+        QTest::keyClick(s->cItalic->Widget(), Qt::Key_Return);
+        QVERIFY(s->IsClosed());
+        QVERIFY(TheApp().Pref_SuspendScreensaver);
+    }
+
+    void tabReachesTheFocusableControlsInOrder() {
+        winPrefs* s = open();
+        s->pFont->SetFocus();
+        for (RectControl* next :
+             QList<RectControl*>{s->cBold, s->cItalic, s->cSuspend, s->cShadow, s->pFont}) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), next->Widget());
+        }
+    }
+
+    void aConfirmedPickOfTheSameColourStillWritesIt() {
+        setColours();
+        winPrefs* s = open();
+        settle();
+        const int paints = s->cvTime->Paints();
+        TheApp().Color_Background = RGB(1, 2, 3);
+        fake->pickerColor = kBackground;
+        fake->pickerConfirms = true;
+        QTest::mouseClick(s->cBackground->Widget(), Qt::LeftButton);
+        QCOMPARE(TheApp().Color_Background, kBackground);
+        settle();
+        QCOMPARE(s->cvTime->Paints(), paints + 1);
+    }
+
+    // A long font list yields many times; what the user does to the main
+    // window meanwhile neither starts the count nor opens another sheet.
+    void inputDuringTheFontListIsDropped() {
+        fake->fonts.clear();
+        for (int i = 0; i < 300; ++i)
+            fake->fonts << QString("Font %1").arg(i);
+        w->CurrentSeconds = 60;
+        int yields = 0;
+        bool acted = false;
+        bool opening = true;
+        std::function<void()> meanwhile = [&] {
+            if (!opening)
+                return;
+            ++yields;
+            if (yields == 1)
+                QTest::keyClick(w->Host(), Qt::Key_R, Qt::ControlModifier);
+            if (yields == 2)
+                QTest::keyClick(w->Host(), Qt::Key_Return);
+            if (yields == 3)
+                QTest::keyClick(w->Host(), Qt::Key_Space);
+            if (yields == 4)
+                QTest::mouseClick(w->Find<Canvas>("cvTime").Widget(), Qt::LeftButton, {},
+                                  QPoint(15, 15));
+            if (yields == 5)
+                QTest::keyClick(w->Host(), Qt::Key_Comma, Qt::ControlModifier);
+            acted = acted || w->IsRunning || (openSheet() && openSheet()->Host()->isVisible());
+            QMetaObject::invokeMethod(qApp, meanwhile, Qt::QueuedConnection);
+        };
+        QMetaObject::invokeMethod(qApp, meanwhile, Qt::QueuedConnection);
+        QTest::keyClick(w->Host(), Qt::Key_Comma, Qt::ControlModifier);
+        opening = false;
+        QVERIFY(yields >= 600);
+        QVERIFY(!acted);
+        QVERIFY(!w->IsRunning);
+        QCOMPARE(sheetCount(), 1);
+        QCOMPARE(openSheet()->pFont->ListCount(), 302);
+    }
+};
+
+QTEST_MAIN(WinPrefsTest)
+#include "test_winprefs.moc"

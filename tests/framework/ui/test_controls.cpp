@@ -1,0 +1,119 @@
+// The check box, the popup and the group box, and the one text order.
+#include <QComboBox>
+#include <QGroupBox>
+#include <QtTest>
+
+#include "FakeServices.h"
+#include "text/StringOrder.h"
+#include "ui/CheckBox.h"
+#include "ui/GroupBox.h"
+#include "ui/PopupMenu.h"
+#include "ui/Window.h"
+
+namespace {
+// A group box locked to the right and bottom edges holding a popup and a
+// check box, and a check box on the window before it in the Tab order.
+class Form : public Window {
+  public:
+    GroupBox* group = nullptr;
+    PopupMenu* popup = nullptr;
+    CheckBox* inside = nullptr;
+    CheckBox* outside = nullptr;
+    int changes = 0;
+    int actions = 0;
+
+  protected:
+    void Layout() override {
+        SetWidth(300);
+        SetHeight(200);
+    }
+    void CreateControls() override {
+        group = &AddControl<GroupBox>("group");
+        group->SetBounds(20, 50, 200, 100);
+        group->LockRight = group->LockBottom = true;
+        group->TabIndex = 0;
+        inside = &AddControl<CheckBox>("inside");
+        inside->SetParent(group);
+        inside->SetBounds(40, 110, 100, 20);
+        inside->TabIndex = 2;
+        inside->Action = [this] { ++actions; };
+        popup = &AddControl<PopupMenu>("popup");
+        popup->SetParent(group);
+        popup->SetBounds(30, 80, 150, 20);
+        popup->TabIndex = 1;
+        popup->Change = [this] { ++changes; };
+        outside = &AddControl<CheckBox>("outside");
+        outside->SetBounds(20, 10, 100, 20);
+        outside->TabIndex = 1;
+    }
+};
+} // namespace
+
+class ControlsTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<FakeServices> fake;
+    Form* form = nullptr;
+
+  private slots:
+    void init() {
+        fake = std::make_unique<FakeServices>();
+        Application::Register(std::make_unique<Application>());
+        form = &Implicit<Form>();
+    }
+    void cleanup() {
+        Application::Shutdown();
+        fake.reset();
+    }
+
+    void addedRowsChooseNothingAndRaiseNoChange() {
+        form->popup->AddRow("b");
+        form->popup->AddRow("a");
+        QCOMPARE(form->popup->ListCount(), 2);
+        QCOMPARE(form->popup->ListIndex(), -1);
+        QCOMPARE(form->popup->Text(), QString());
+        QCOMPARE(form->changes, 0);
+        form->popup->SetListIndex(1);
+        QCOMPARE(form->popup->Text(), QString("a"));
+        QCOMPARE(form->changes, 1);
+        form->popup->AddRow("c");
+        QCOMPARE(form->popup->ListIndex(), 1);
+        form->popup->SetListIndex(7);
+        QCOMPARE(form->popup->ListIndex(), -1);
+        QCOMPARE(form->changes, 2);
+    }
+
+    void checkBoxActsOnEveryChangeOfValue() {
+        form->inside->SetCaption("Bold");
+        form->inside->SetValue(true);
+        form->inside->SetValue(true);
+        QTest::mouseClick(form->inside->Widget(), Qt::LeftButton, {}, QPoint(5, 10));
+        QVERIFY(!form->inside->Value());
+        QCOMPARE(form->actions, 2);
+    }
+
+    // The toolkit places children in their group box's coordinates.
+    void controlsInAGroupKeepWindowCoordinatesThroughAResize() {
+        QCOMPARE(form->popup->Widget()->parentWidget(), form->group->Widget());
+        QCOMPARE(QPoint(form->popup->Left(), form->popup->Top()), QPoint(30, 80));
+        form->Host()->resize(form->Host()->width() + 40, form->Host()->height() + 30);
+        QCOMPARE(QPoint(form->group->Left(), form->group->Top()), QPoint(60, 80));
+        QCOMPARE(QPoint(form->popup->Left(), form->popup->Top()), QPoint(70, 110));
+        QCOMPARE(QPoint(form->inside->Left(), form->inside->Top()), QPoint(80, 140));
+    }
+
+    void tabGoesThroughAGroupInItsOwnOrder() {
+        QCOMPARE(form->popup->Widget()->nextInFocusChain(), form->inside->Widget());
+        QCOMPARE(form->inside->Widget()->nextInFocusChain(), form->outside->Widget());
+    }
+
+    void oneOrderForMatchingAndSorting() {
+        QCOMPARE(CompareText("dejavu SANS", "DejaVu Sans"), 0);
+        QStringList names{"b", "System", "a", "system", "SmallSystem", "Ärger"};
+        SortAscending(names);
+        QCOMPARE(names, QStringList({"a", "b", "SmallSystem", "System", "system", "Ärger"}));
+    }
+};
+
+QTEST_MAIN(ControlsTest)
+#include "test_controls.moc"
