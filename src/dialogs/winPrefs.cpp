@@ -232,8 +232,13 @@ void winPrefs::Event_Open() {
 
     // 4, 5. Choosing the row and ticking the boxes may raise their events,
     // which write back what was just read.
+    // A stored font that is not installed now (a package removed, a
+    // settings file from another machine) still shows, and OK keeps it
+    // rather than storing an empty name.
     if (found >= 0)
         pFont->SetListIndex(found);
+    else
+        pFont->SetTextWhenNoRow(TheApp().Pref_Font);
     cBold->SetValue(TheApp().Pref_Bold);
     cItalic->SetValue(TheApp().Pref_Italic);
     cSuspend->SetValue(TheApp().Pref_SuspendScreensaver);

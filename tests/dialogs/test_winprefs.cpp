@@ -157,9 +157,10 @@ class WinPrefsTest : public QObject {
         winPrefs* s = open();
         QCOMPARE(rowsOf(*s->pFont), rows);
         QCOMPARE(s->pFont->ListIndex(), chosen);
-        // OK stores what the popup shows, which with no row is nothing.
+        // OK stores what the popup shows, which with no row is the stored
+        // name, kept as it was.
         const QString shown = s->pFont->Text();
-        QCOMPARE(shown, chosen < 0 ? QString() : rows[chosen]);
+        QCOMPARE(shown, chosen < 0 ? stored : rows[chosen]);
         s->bOK->Push();
         QCOMPARE(TheApp().Pref_Font, shown);
     }

@@ -41,7 +41,11 @@ void PopupMenu::SetListIndex(int index) {
 }
 
 QString PopupMenu::Text() const {
-    return mCombo->currentText();
+    return mCombo->currentIndex() < 0 ? mCombo->placeholderText() : mCombo->currentText();
+}
+
+void PopupMenu::SetTextWhenNoRow(const QString& text) {
+    mCombo->setPlaceholderText(text);
 }
 
 void PopupMenu::SetTextFont(const QString& name) {

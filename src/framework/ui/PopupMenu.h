@@ -19,8 +19,10 @@ class PopupMenu : public RectControl {
     int ListIndex() const;
     // An index outside the rows chooses none.
     void SetListIndex(int index);
-    // The chosen row's text; empty when none is chosen.
+    // The chosen row's text; with no row chosen, the text set below.
     QString Text() const;
+    // What the popup shows, and Text gives, while no row is chosen.
+    void SetTextWhenNoRow(const QString& text);
     void SetTextFont(const QString& name);
 
     std::function<void()> Change;
