@@ -275,6 +275,17 @@ private slots:
         QCOMPARE(QRect(w->Left(), w->Top(), w->Width(), w->Height()), before);
     }
 
+    // A window that already covers the screen keeps its size when it goes
+    // full screen; the room the menu bar gave up must still reach the canvas.
+    void fullScreenOfAScreenSizedWindowGrowsTheCanvas() {
+        w->Host()->setGeometry(w->Host()->screen()->geometry());
+        QCoreApplication::processEvents();
+        w->HandleMenu("ViewToggleFullscreen");
+        QCoreApplication::processEvents();
+        QCOMPARE(w->Find<Canvas>("cvTime").Height(), w->Height());
+        QCOMPARE(w->Find<Canvas>("cvTime").Width(), w->Width());
+    }
+
     void fullScreenFromMaximisedReturnsToMaximised() {
         w->Maximize();
         QCoreApplication::processEvents();

@@ -157,7 +157,10 @@ void Window::SetFullScreen(bool on) {
         mHost->showFullScreen();
     else
         mHost->showNormal();
-    ArrangeHost();
+    // The content changes size with the menu bar even when the host keeps
+    // its own (a window that already covered the screen), and then no
+    // resize follows: lay the controls out here.
+    HostResized();
 }
 
 void Window::Maximize() { mHost->showMaximized(); }
