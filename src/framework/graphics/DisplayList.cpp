@@ -48,7 +48,7 @@ void Paint(QPainter& painter, const DisplayList::Op& op, qreal scale, QRgb backg
         break;
     }
     case Op::Text:
-        painter.setFont(op.font);
+        painter.setFont(*op.font);
         painter.setPen(QColor(op.color));
         painter.drawText(op.at, op.text);
         break;
@@ -61,7 +61,7 @@ bool DisplayList::Op::operator==(const Op& other) const {
            source == other.source && line == other.line && penWidth == other.penWidth &&
            penHeight == other.penHeight && image.cacheKey() == other.image.cacheKey() &&
            glyph == other.glyph && pen == other.pen && text == other.text && at == other.at &&
-           (kind != Text || font == other.font);
+           (kind != Text || *font == *other.font);
 }
 
 void DisplayList::Append(Op op) {

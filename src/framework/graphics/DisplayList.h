@@ -31,7 +31,7 @@ public:
         QImage image;
         GlyphCache::GlyphPtr glyph;
         QPoint pen;    // Glyph, in device pixels
-        QFont font;    // Text: small text, drawn by the toolkit
+        std::shared_ptr<const QFont> font; // Text: small text, drawn by the toolkit
         QString text;
         QPointF at;
         // Device pixels the call may change, and those it surely covers

@@ -68,7 +68,7 @@ void DisplayListGraphics::DrawString(const QString& text, double x, double y) {
         for (const QGlyphRun& run : shaped.runs)
             inked |= run.boundingRect();
         DisplayList::Op op = Colored(DisplayList::Op::Text);
-        op.font = font.font;
+        op.font = std::make_shared<const QFont>(font.font);
         op.text = text;
         op.at = QPointF(x, y);
         Keep(std::move(op),
@@ -81,7 +81,7 @@ void DisplayListGraphics::DrawString(const QString& text, double x, double y) {
         const QList<QPointF> positions = run.positions();
         for (qsizetype i = 0; i < indexes.size(); ++i) {
             DisplayList::Op op = Colored(DisplayList::Op::Glyph);
-            op.glyph = GlyphCache::Instance().Find(raw, font.key, indexes[i],
+            op.glyph = GlyphCache::Instance().Find(raw, font.id, indexes[i],
                                                    (origin + positions[i]) * mScale, mScale,
                                                    &op.pen);
             if (op.glyph->coverage.isNull())

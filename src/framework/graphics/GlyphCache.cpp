@@ -87,7 +87,7 @@ GlyphCache::GlyphPtr GlyphCache::Render(const QRawFont& font, quint32 index, QPo
     return glyph;
 }
 
-GlyphCache::GlyphPtr GlyphCache::Find(const QRawFont& font, const QString& fontKey, quint32 index,
+GlyphCache::GlyphPtr GlyphCache::Find(const QRawFont& font, int fontId, quint32 index,
                                       QPointF pen, qreal scale, QPoint* whole) {
     int wholeX = static_cast<int>(std::floor(pen.x()));
     int wholeY = static_cast<int>(std::floor(pen.y()));
@@ -98,7 +98,7 @@ GlyphCache::GlyphPtr GlyphCache::Find(const QRawFont& font, const QString& fontK
     if (fracY == 64)
         ++wholeY, fracY = 0;
     *whole = QPoint(wholeX, wholeY);
-    const Key key{fontKey, index, static_cast<int>(std::lround(scale * 64)), fracX, fracY};
+    const Key key{fontId, index, static_cast<int>(std::lround(scale * 64)), fracX, fracY};
     if (const GlyphPtr* kept = mGlyphs.object(key))
         return *kept;
     GlyphPtr glyph = Render(font, index, QPointF(fracX / 64.0, fracY / 64.0), scale);
@@ -141,7 +141,7 @@ void GlyphCache::DrawText(QPainter& painter, const TextLayoutCache::FontEntry& f
         const QList<QPointF> positions = run.positions();
         for (qsizetype i = 0; i < indexes.size(); ++i) {
             QPoint whole;
-            const GlyphPtr glyph = Find(raw, font.key, indexes[i], origin + positions[i], 1, &whole);
+            const GlyphPtr glyph = Find(raw, font.id, indexes[i], origin + positions[i], 1, &whole);
             Blend(painter, *glyph, whole, color.rgb());
         }
     }

@@ -40,10 +40,10 @@ public:
     // kept glyphs.
     static bool Keeps(const TextLayoutCache::FontEntry& font, qreal scale);
 
-    // The glyph `index` of `font` (keyed by `fontKey`) with its pen at `pen`
+    // The glyph `index` of `font` (known by `fontId`) with its pen at `pen`
     // in device pixels, `scale` device pixels a pixel; `whole` receives the
     // whole-pixel pen position the glyph is placed from.
-    GlyphPtr Find(const QRawFont& font, const QString& fontKey, quint32 index, QPointF pen,
+    GlyphPtr Find(const QRawFont& font, int fontId, quint32 index, QPointF pen,
                   qreal scale, QPoint* whole);
 
     // Blends `glyph` in `color` with its pen at the whole device pixel `pen`.
@@ -61,7 +61,7 @@ public:
 
 private:
     struct Key {
-        QString font;
+        int font; // TextLayoutCache::FontEntry::id
         quint32 glyph;
         int scale; // device pixels a pixel, in 1/64
         int fracX; // sub-pixel position in 1/64 device pixel

@@ -45,7 +45,7 @@ void Canvas::Refresh(bool) {
     QMetaObject::invokeMethod(mWidget, [this] { Render(); }, Qt::QueuedConnection);
 }
 
-void Canvas::Record() {
+void Canvas::Record(DisplayList* before) {
     mShownSize = mWidget->size();
     mShownScale = mWidget->devicePixelRatioF();
     mStale = false;
@@ -59,6 +59,8 @@ void Canvas::Record() {
         Guarded([&] { Paint(g); });
     }
     ++mPaints;
+    if (before)
+        *before = std::move(*mShown);
     *mShown = std::move(list);
 }
 
@@ -76,8 +78,10 @@ void Canvas::Render() {
         mWidget->update();
         return;
     }
-    const DisplayList before = *mShown;
-    Record();
+    if (!Paint)
+        return;
+    DisplayList before;
+    Record(&before);
     const QRegion changed = mShown->Difference(before);
     if (changed.isEmpty())
         return;

@@ -52,8 +52,9 @@ public:
 
 private:
     friend class CanvasWidget;
-    // Runs Paint into a new list, which is shown from now on.
-    void Record();
+    // Runs Paint into a new list, which is shown from now on; the list shown
+    // until now goes to `before`.
+    void Record(DisplayList* before = nullptr);
     // Records and asks the toolkit to paint the region that changed.
     void Render();
     // The list shown was not made at the canvas's present size and scale.
