@@ -61,10 +61,11 @@ GlyphCache::GlyphPtr GlyphCache::Render(const QRawFont& font, quint32 index, QPo
                           .translated(sub)
                           .toAlignedRect()
                           .adjusted(-margin, -margin, margin, margin);
-    QImage image(box.size().expandedTo(QSize(1, 1)), QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
+    // Painted in white onto nothing, each pixel's alpha is the coverage.
+    QImage coverage(box.size().expandedTo(QSize(1, 1)), QImage::Format_Alpha8);
+    coverage.fill(0);
     {
-        QPainter painter(&image);
+        QPainter painter(&coverage);
         painter.setPen(Qt::white);
         const QPointF at = sub - QPointF(box.topLeft());
         if (scale == 1) {
@@ -78,7 +79,6 @@ GlyphCache::GlyphPtr GlyphCache::Render(const QRawFont& font, quint32 index, QPo
     }
     ++mRendered;
     auto glyph = std::make_shared<Glyph>();
-    const QImage coverage = image.convertToFormat(QImage::Format_Alpha8);
     const QRect inked = Inked(coverage);
     if (!inked.isEmpty()) {
         glyph->coverage = coverage.copy(inked);
@@ -112,17 +112,23 @@ void GlyphCache::Blend(QPainter& painter, const Glyph& glyph, QPoint pen, QRgb c
     ++mBlitted;
     if (glyph.coverage.isNull())
         return;
+    // Coloured a band of rows at a time: a full-screen glyph coloured whole
+    // would need a scratch image of a few megabytes.
     const QSize size = glyph.coverage.size();
-    if (mScratch.width() < size.width() || mScratch.height() < size.height())
-        mScratch = QImage(size.expandedTo(mScratch.size()), QImage::Format_ARGB32_Premultiplied);
+    if (mScratch.width() < size.width())
+        mScratch = QImage(size.width(), kBandRows, QImage::Format_ARGB32_Premultiplied);
     const quint32 opaque = 0xff000000u | color;
-    for (int y = 0; y < size.height(); ++y) {
-        const uchar* cover = glyph.coverage.constScanLine(y);
-        auto* out = reinterpret_cast<quint32*>(mScratch.scanLine(y));
-        for (int x = 0; x < size.width(); ++x)
-            out[x] = cover[x] == 255 ? opaque : ByteMul(opaque, cover[x]);
+    const QPoint at = pen + glyph.offset;
+    for (int top = 0; top < size.height(); top += kBandRows) {
+        const int rows = std::min(kBandRows, size.height() - top);
+        for (int y = 0; y < rows; ++y) {
+            const uchar* cover = glyph.coverage.constScanLine(top + y);
+            auto* out = reinterpret_cast<quint32*>(mScratch.scanLine(y));
+            for (int x = 0; x < size.width(); ++x)
+                out[x] = cover[x] == 255 ? opaque : ByteMul(opaque, cover[x]);
+        }
+        painter.drawImage(at + QPoint(0, top), mScratch, QRect(0, 0, size.width(), rows));
     }
-    painter.drawImage(pen + glyph.offset, mScratch, QRect(QPoint(0, 0), size));
 }
 
 void GlyphCache::DrawText(QPainter& painter, const TextLayoutCache::FontEntry& font,

@@ -75,8 +75,9 @@ private:
     GlyphPtr Render(const QRawFont& font, quint32 index, QPointF subPixel, qreal scale);
 
     QCache<Key, GlyphPtr> mGlyphs;
-    // The coloured glyph of a Blend, kept so that each blend does not ask
-    // for fresh memory.
+    // Rows of a coloured glyph, kept so that each blend does not ask for
+    // fresh memory.
+    static constexpr int kBandRows = 32;
     QImage mScratch;
     qint64 mRendered = 0;
     qint64 mBlitted = 0;
