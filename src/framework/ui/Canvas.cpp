@@ -53,6 +53,7 @@ void Canvas::Record(DisplayList* before) {
     if (!Paint)
         return;
     DisplayList list;
+    list.Reserve(mShown->Ops().size());
     DisplayListGraphics g(list, mShownSize.width(), mShownSize.height(), mShownScale);
     {
         PaintScope scope;
