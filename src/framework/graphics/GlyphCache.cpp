@@ -108,18 +108,17 @@ void GlyphCache::Blend(QPainter& painter, const Glyph& glyph, QPoint pen, QRgb c
     if (mScratch.width() < size.width())
         mScratch = QImage(size.width(), kBandRows, QImage::Format_ARGB32_Premultiplied);
     const QPoint at = pen + glyph.offset;
+    const QColor solid = QColor::fromRgb(color);
+    QPainter colour(&mScratch);
     for (int top = 0; top < size.height(); top += kBandRows) {
         const int rows = std::min(kBandRows, size.height() - top);
         const QRect band(0, 0, size.width(), rows);
-        {
-            // The colour times the coverage, with the rasteriser's own
-            // rounding: the very pixels that filling the outline gives.
-            QPainter colour(&mScratch);
-            colour.setCompositionMode(QPainter::CompositionMode_Source);
-            colour.fillRect(band, QColor::fromRgb(color));
-            colour.setCompositionMode(QPainter::CompositionMode_DestinationIn);
-            colour.drawImage(QPoint(0, 0), glyph.coverage, band.translated(0, top));
-        }
+        // The colour times the coverage, with the rasteriser's own rounding:
+        // the very pixels that filling the outline in that colour gives.
+        colour.setCompositionMode(QPainter::CompositionMode_Source);
+        colour.fillRect(band, solid);
+        colour.setCompositionMode(QPainter::CompositionMode_DestinationIn);
+        colour.drawImage(QPoint(0, 0), glyph.coverage, band.translated(0, top));
         painter.drawImage(at + QPoint(0, top), mScratch, band);
     }
 }
