@@ -14,6 +14,16 @@ QGlyphRun SingleGlyph(const QRawFont& font, quint32 index) {
     return run;
 }
 
+// A premultiplied pixel times a coverage, rounded as Qt's rasteriser rounds
+// a solid colour by the coverage of a span: the blended mask then gives the
+// very pixels that filling the glyph's outline in that colour gives.
+inline quint32 ByteMul(quint32 pixel, quint32 coverage) {
+    quint64 t = ((quint64(pixel) | (quint64(pixel) << 24)) & 0x00ff00ff00ff00ffULL) * coverage;
+    t = (t + ((t >> 8) & 0x00ff00ff00ff00ffULL) + 0x0080008000800080ULL) >> 8;
+    t &= 0x00ff00ff00ff00ffULL;
+    return quint32(t) | quint32(t >> 24);
+}
+
 // The box of the inked pixels of a coverage mask; empty when none is.
 QRect Inked(const QImage& coverage) {
     int left = coverage.width(), right = -1, top = coverage.height(), bottom = -1;
@@ -107,19 +117,17 @@ void GlyphCache::Blend(QPainter& painter, const Glyph& glyph, QPoint pen, QRgb c
     const QSize size = glyph.coverage.size();
     if (mScratch.width() < size.width())
         mScratch = QImage(size.width(), kBandRows, QImage::Format_ARGB32_Premultiplied);
+    const quint32 opaque = 0xff000000u | color;
     const QPoint at = pen + glyph.offset;
-    const QColor solid = QColor::fromRgb(color);
-    QPainter colour(&mScratch);
     for (int top = 0; top < size.height(); top += kBandRows) {
         const int rows = std::min(kBandRows, size.height() - top);
-        const QRect band(0, 0, size.width(), rows);
-        // The colour times the coverage, with the rasteriser's own rounding:
-        // the very pixels that filling the outline in that colour gives.
-        colour.setCompositionMode(QPainter::CompositionMode_Source);
-        colour.fillRect(band, solid);
-        colour.setCompositionMode(QPainter::CompositionMode_DestinationIn);
-        colour.drawImage(QPoint(0, 0), glyph.coverage, band.translated(0, top));
-        painter.drawImage(at + QPoint(0, top), mScratch, band);
+        for (int y = 0; y < rows; ++y) {
+            const uchar* cover = glyph.coverage.constScanLine(top + y);
+            auto* out = reinterpret_cast<quint32*>(mScratch.scanLine(y));
+            for (int x = 0; x < size.width(); ++x)
+                out[x] = cover[x] == 255 ? opaque : ByteMul(opaque, cover[x]);
+        }
+        painter.drawImage(at + QPoint(0, top), mScratch, QRect(0, 0, size.width(), rows));
     }
 }
 

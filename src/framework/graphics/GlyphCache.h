@@ -77,7 +77,7 @@ private:
     QCache<Key, GlyphPtr> mGlyphs;
     // Rows of a coloured glyph, kept so that each blend does not ask for
     // fresh memory.
-    static constexpr int kBandRows = 64;
+    static constexpr int kBandRows = 32;
     QImage mScratch;
     qint64 mRendered = 0;
     qint64 mBlitted = 0;
