@@ -31,7 +31,7 @@ TextLayoutCache& TextLayoutCache::Instance() {
 
 TextLayoutCache::TextLayoutCache()
     : mFonts(kEntries), mWidths(kEntries), mHeights(kEntries), mLineMetrics(kEntries),
-      mShapes(kEntries) {}
+      mShapes(kShapes) {}
 
 void TextLayoutCache::Clear() {
     mFonts.clear();

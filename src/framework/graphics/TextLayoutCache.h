@@ -68,6 +68,9 @@ private:
     };
 
     static constexpr int kEntries = 2048;
+    // A count-down shapes a text it never shows again each second: kept
+    // shapes beyond the last few would only pile up over the hours.
+    static constexpr int kShapes = 64;
     QCache<FontKey, FontEntry> mFonts;
     QCache<TextKey, double> mWidths;
     QCache<TextKey, int> mHeights;
