@@ -7,14 +7,14 @@
 #   bench/side_by_side.sh [build-dir] [display-number]
 #
 # QUENDLE_BENCH_SMALL and QUENDLE_BENCH_FULL set the seconds measured at
-# each size (30 and 10), QUENDLE_BENCH_STARTS the start-ups timed (7).
+# each size (30 and 10), QUENDLE_BENCH_STARTS the start-ups timed (15).
 set -euo pipefail
 
 BUILD=$(cd "${1:-build}" && pwd)
 NUM=${2:-75}
 SMALL_SECONDS=${QUENDLE_BENCH_SMALL:-30}
 FULL_SECONDS=${QUENDLE_BENCH_FULL:-10}
-STARTS=${QUENDLE_BENCH_STARTS:-7}
+STARTS=${QUENDLE_BENCH_STARTS:-15}
 QUENDLE="$BUILD/bin/quendle"
 PLAIN="$BUILD/bin/plain_clock"
 PROBE="$BUILD/bench/libfirst_frame_probe.so"
