@@ -61,11 +61,12 @@ GlyphCache::GlyphPtr GlyphCache::Render(const QRawFont& font, quint32 index, QPo
                           .translated(sub)
                           .toAlignedRect()
                           .adjusted(-margin, -margin, margin, margin);
-    // Painted in white onto nothing, each pixel's alpha is the coverage.
-    QImage coverage(box.size().expandedTo(QSize(1, 1)), QImage::Format_Alpha8);
-    coverage.fill(0);
+    // Painted in white onto nothing, each pixel's alpha is the coverage. The
+    // painter is much quicker on 32-bit pixels than on one byte a pixel.
+    QImage image(box.size().expandedTo(QSize(1, 1)), QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
     {
-        QPainter painter(&coverage);
+        QPainter painter(&image);
         painter.setPen(Qt::white);
         const QPointF at = sub - QPointF(box.topLeft());
         if (scale == 1) {
@@ -79,6 +80,7 @@ GlyphCache::GlyphPtr GlyphCache::Render(const QRawFont& font, quint32 index, QPo
     }
     ++mRendered;
     auto glyph = std::make_shared<Glyph>();
+    const QImage coverage = image.convertToFormat(QImage::Format_Alpha8);
     const QRect inked = Inked(coverage);
     if (!inked.isEmpty()) {
         glyph->coverage = coverage.copy(inked);
