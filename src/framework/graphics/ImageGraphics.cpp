@@ -3,7 +3,6 @@
 #include <QPainter>
 
 #include "graphics/PainterGraphics.h"
-#include "graphics/TextLayoutCache.h"
 
 template <class Fn>
 auto ImageGraphics::With(Fn fn) {
@@ -26,23 +25,6 @@ int ImageGraphics::Width() const {
 int ImageGraphics::Height() const {
     return static_cast<int>(mImage.deviceIndependentSize().height());
 }
-
-// Measuring needs no painter: opening one would mark the image as changed.
-const TextLayoutCache::FontEntry& ImageGraphics::Font() const {
-    return TextLayoutCache::Instance().Font(mTextFont, TextSize(), mBold, mItalic);
-}
-
-double ImageGraphics::StringWidth(const QString& text) {
-    return TextLayoutCache::Instance().Width(Font(), text);
-}
-
-int ImageGraphics::StringHeight(const QString& text, double wrapWidth) {
-    return TextLayoutCache::Instance().Height(Font(), text, wrapWidth);
-}
-
-int ImageGraphics::TextAscent() { return TextLayoutCache::Instance().Ascent(Font()); }
-
-int ImageGraphics::TextHeight() { return TextLayoutCache::Instance().LineHeight(Font()); }
 
 void ImageGraphics::DrawString(const QString& text, double x, double y) {
     With([&](Graphics& g) { g.DrawString(text, x, y); });

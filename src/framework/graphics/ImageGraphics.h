@@ -2,26 +2,20 @@
 
 #include <QImage>
 
-#include "graphics/Graphics.h"
-#include "graphics/TextLayoutCache.h"
+#include "graphics/MeasuredGraphics.h"
 
 class PainterGraphics;
 
-// A surface that draws into an image it does not own: a picture's pixels or
-// a canvas's retained surface. Each call paints with a painter of its own,
-// so no painter stays open on the image between calls and the image may be
-// copied, drawn or replaced at any time.
-class ImageGraphics : public Graphics {
+// A surface that draws into an image it does not own: a picture's pixels.
+// Each call paints with a painter of its own, so no painter stays open on
+// the image between calls and the image may be copied, drawn or replaced at
+// any time.
+class ImageGraphics : public MeasuredGraphics {
 public:
     explicit ImageGraphics(QImage& image) : mImage(image) {}
 
     int Width() const override;
     int Height() const override;
-
-    double StringWidth(const QString& text) override;
-    int StringHeight(const QString& text, double wrapWidth) override;
-    int TextAscent() override;
-    int TextHeight() override;
 
     void DrawString(const QString& text, double x, double y) override;
     void FillRect(int x, int y, int width, int height) override;
@@ -33,7 +27,6 @@ public:
                      int srcX, int srcY, int srcWidth, int srcHeight) override;
 
 private:
-    const TextLayoutCache::FontEntry& Font() const;
     // Runs `fn` on a painter surface that holds this surface's drawing state.
     template <class Fn>
     auto With(Fn fn);

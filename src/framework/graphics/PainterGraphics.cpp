@@ -6,7 +6,7 @@
 #include "graphics/Picture.h"
 
 namespace {
-QColor ToQColor(Color c) { return QColor(c.Red, c.Green, c.Blue); }
+QRgb Rgb(Color c) { return 0xff000000u | c.Value(); }
 } // namespace
 
 PainterGraphics::PainterGraphics(QPainter& painter, int width, int height)
@@ -16,74 +16,78 @@ QFont PainterGraphics::FontFor(const QString& name, int size, bool bold, bool it
     return TextLayoutCache::Instance().Font(name, size, bold, italic).font;
 }
 
-const TextLayoutCache::FontEntry& PainterGraphics::CurrentFont() {
-    if (mFontSize != TextSize() || mFontName != mTextFont || mFontBold != mBold ||
-        mFontItalic != mItalic) {
-        mFontName = mTextFont;
-        mFontSize = TextSize();
-        mFontBold = mBold;
-        mFontItalic = mItalic;
-        mFont = TextLayoutCache::Instance().Font(mFontName, mFontSize, mFontBold, mFontItalic);
-    }
-    return mFont;
+void PainterGraphics::PaintFill(QPainter& painter, const QRect& rect, QRgb color) {
+    painter.fillRect(rect, QColor(color));
 }
 
-double PainterGraphics::StringWidth(const QString& text) {
-    return TextLayoutCache::Instance().Width(CurrentFont(), text);
+void PainterGraphics::PaintFrame(QPainter& painter, const QRect& rect, QRgb color, int penWidth,
+                                 int penHeight) {
+    const QColor c(color);
+    const int x = rect.x(), y = rect.y(), width = rect.width(), height = rect.height();
+    const int pw = std::min(penWidth, std::max(0, width / 2 + 1));
+    const int ph = std::min(penHeight, std::max(0, height / 2 + 1));
+    painter.fillRect(x, y, width, ph, c);
+    painter.fillRect(x, y + height - ph, width, ph, c);
+    painter.fillRect(x, y, pw, height, c);
+    painter.fillRect(x + width - pw, y, pw, height, c);
 }
 
-int PainterGraphics::StringHeight(const QString& text, double wrapWidth) {
-    return TextLayoutCache::Instance().Height(CurrentFont(), text, wrapWidth);
+void PainterGraphics::PaintLine(QPainter& painter, const QLine& line, QRgb color, int penWidth) {
+    QPen pen{QColor(color)};
+    pen.setWidth(std::max(1, penWidth));
+    painter.setPen(pen);
+    painter.drawLine(line);
 }
 
-int PainterGraphics::TextAscent() { return TextLayoutCache::Instance().Ascent(CurrentFont()); }
+void PainterGraphics::PaintClear(QPainter& painter, const QRect& rect) {
+    const auto mode = painter.compositionMode();
+    painter.setCompositionMode(QPainter::CompositionMode_Clear);
+    painter.fillRect(rect, Qt::transparent);
+    painter.setCompositionMode(mode);
+}
 
-int PainterGraphics::TextHeight() { return TextLayoutCache::Instance().LineHeight(CurrentFont()); }
+void PainterGraphics::PaintImage(QPainter& painter, const QImage& image, const QPoint& at) {
+    painter.drawImage(at, image);
+}
+
+void PainterGraphics::PaintImage(QPainter& painter, const QImage& image, const QRect& dest,
+                                 const QRect& source) {
+    const bool smooth = painter.testRenderHint(QPainter::SmoothPixmapTransform);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(dest, image, source);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, smooth);
+}
 
 void PainterGraphics::DrawString(const QString& text, double x, double y) {
     GlyphCache::Instance().DrawText(mPainter, CurrentFont(), QPointF(x, y), text,
-                                    ToQColor(mForeColor));
+                                    QColor(Rgb(mForeColor)));
 }
 
 void PainterGraphics::FillRect(int x, int y, int width, int height) {
-    mPainter.fillRect(x, y, width, height, ToQColor(mForeColor));
+    PaintFill(mPainter, QRect(x, y, width, height), Rgb(mForeColor));
 }
 
 void PainterGraphics::DrawRect(int x, int y, int width, int height) {
-    const QColor color = ToQColor(mForeColor);
-    const int pw = std::min(PenWidth(), std::max(0, width / 2 + 1));
-    const int ph = std::min(PenHeight(), std::max(0, height / 2 + 1));
-    mPainter.fillRect(x, y, width, ph, color);
-    mPainter.fillRect(x, y + height - ph, width, ph, color);
-    mPainter.fillRect(x, y, pw, height, color);
-    mPainter.fillRect(x + width - pw, y, pw, height, color);
+    PaintFrame(mPainter, QRect(x, y, width, height), Rgb(mForeColor), PenWidth(), PenHeight());
 }
 
 void PainterGraphics::DrawLine(int x1, int y1, int x2, int y2) {
-    QPen pen(ToQColor(mForeColor));
-    pen.setWidth(std::max(1, PenWidth()));
-    mPainter.setPen(pen);
-    mPainter.drawLine(x1, y1, x2, y2);
+    PaintLine(mPainter, QLine(x1, y1, x2, y2), Rgb(mForeColor), PenWidth());
 }
 
 void PainterGraphics::ClearRect(int x, int y, int width, int height) {
-    const auto mode = mPainter.compositionMode();
-    mPainter.setCompositionMode(QPainter::CompositionMode_Clear);
-    mPainter.fillRect(x, y, width, height, Qt::transparent);
-    mPainter.setCompositionMode(mode);
+    PaintClear(mPainter, QRect(x, y, width, height));
 }
 
 void PainterGraphics::DrawPicture(const Picture* picture, int x, int y) {
     if (picture)
-        mPainter.drawImage(QPoint(x, y), picture->Composed());
+        PaintImage(mPainter, picture->Composed(), QPoint(x, y));
 }
 
 void PainterGraphics::DrawPicture(const Picture* picture, int destX, int destY, int destWidth,
                                   int destHeight, int srcX, int srcY, int srcWidth,
                                   int srcHeight) {
-    if (!picture)
-        return;
-    mPainter.setRenderHint(QPainter::SmoothPixmapTransform);
-    mPainter.drawImage(QRect(destX, destY, destWidth, destHeight), picture->Composed(),
-                       QRect(srcX, srcY, srcWidth, srcHeight));
+    if (picture)
+        PaintImage(mPainter, picture->Composed(), QRect(destX, destY, destWidth, destHeight),
+                   QRect(srcX, srcY, srcWidth, srcHeight));
 }

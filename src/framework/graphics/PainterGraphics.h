@@ -1,25 +1,24 @@
 #pragma once
 
 #include <QFont>
+#include <QRgb>
 
-#include "graphics/Graphics.h"
-#include "graphics/TextLayoutCache.h"
+#include "graphics/MeasuredGraphics.h"
 
+class QImage;
+class QLine;
+class QPoint;
 class QPainter;
+class QRect;
 
 // The real surface: paints with a QPainter that the caller keeps open for
 // the life of this object.
-class PainterGraphics : public Graphics {
+class PainterGraphics : public MeasuredGraphics {
 public:
     PainterGraphics(QPainter& painter, int width, int height);
 
     int Width() const override { return mWidth; }
     int Height() const override { return mHeight; }
-
-    double StringWidth(const QString& text) override;
-    int StringHeight(const QString& text, double wrapWidth) override;
-    int TextAscent() override;
-    int TextHeight() override;
 
     void DrawString(const QString& text, double x, double y) override;
     void FillRect(int x, int y, int width, int height) override;
@@ -34,16 +33,20 @@ public:
     // "SmallSystem" stand for the desktop's own interface font.
     static QFont FontFor(const QString& name, int size, bool bold, bool italic);
 
-private:
-    const TextLayoutCache::FontEntry& CurrentFont();
+    // How each drawing call paints, shared with the canvas, which paints
+    // what it recorded of them later.
+    static void PaintFill(QPainter& painter, const QRect& rect, QRgb color);
+    static void PaintFrame(QPainter& painter, const QRect& rect, QRgb color, int penWidth,
+                           int penHeight);
+    static void PaintLine(QPainter& painter, const QLine& line, QRgb color, int penWidth);
+    static void PaintClear(QPainter& painter, const QRect& rect);
+    static void PaintImage(QPainter& painter, const QImage& image, const QPoint& at);
+    // The `source` rectangle of `image` scaled into `dest`.
+    static void PaintImage(QPainter& painter, const QImage& image, const QRect& dest,
+                           const QRect& source);
 
+private:
     QPainter& mPainter;
     int mWidth;
     int mHeight;
-    // The font of the last drawing state, looked up again when it changes.
-    TextLayoutCache::FontEntry mFont;
-    QString mFontName;
-    int mFontSize = -1;
-    bool mFontBold = false;
-    bool mFontItalic = false;
 };

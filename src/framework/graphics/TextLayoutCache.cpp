@@ -31,7 +31,7 @@ TextLayoutCache& TextLayoutCache::Instance() {
 
 TextLayoutCache::TextLayoutCache()
     : mFonts(kEntries), mWidths(kEntries), mHeights(kEntries), mLineMetrics(kEntries),
-      mShapes(kEntries) {}
+      mShapes(kShapes) {}
 
 void TextLayoutCache::Clear() {
     mFonts.clear();
@@ -39,6 +39,8 @@ void TextLayoutCache::Clear() {
     mHeights.clear();
     mLineMetrics.clear();
     mShapes.clear();
+    // Later fonts take new numbers: what was kept under the old ones ages out.
+    mFontIds.clear();
 }
 
 const TextLayoutCache::FontEntry& TextLayoutCache::Font(const QString& name, int size, bool bold,
@@ -49,12 +51,16 @@ const TextLayoutCache::FontEntry& TextLayoutCache::Font(const QString& name, int
     auto* entry = new FontEntry;
     entry->font = MakeFont(name, size, bold, italic);
     entry->key = entry->font.key();
+    auto id = mFontIds.find(entry->key);
+    if (id == mFontIds.end())
+        id = mFontIds.insert(entry->key, ++mLastFontId);
+    entry->id = id.value();
     mFonts.insert(key, entry);
     return *entry;
 }
 
 double TextLayoutCache::Width(const FontEntry& font, const QString& text) {
-    const TextKey key{font.key, text, 0};
+    const TextKey key{font.id, text, 0};
     if (double* width = mWidths.object(key))
         return *width;
     const double width = QFontMetricsF(font.font).horizontalAdvance(text);
@@ -65,7 +71,7 @@ double TextLayoutCache::Width(const FontEntry& font, const QString& text) {
 int TextLayoutCache::Height(const FontEntry& font, const QString& text, double wrapWidth) {
     const int tall = std::numeric_limits<int>::max() / 2;
     const int wrap = wrapWidth > 0 && wrapWidth < tall ? static_cast<int>(wrapWidth) : tall;
-    const TextKey key{font.key, text, wrap};
+    const TextKey key{font.id, text, wrap};
     if (int* height = mHeights.object(key))
         return *height;
     const int height = QFontMetrics(font.font)
@@ -76,20 +82,20 @@ int TextLayoutCache::Height(const FontEntry& font, const QString& text, double w
 }
 
 int TextLayoutCache::Ascent(const FontEntry& font) {
-    if (auto* metrics = mLineMetrics.object(font.key))
+    if (auto* metrics = mLineMetrics.object(font.id))
         return metrics->first;
     const QFontMetrics fm(font.font);
-    mLineMetrics.insert(font.key, new QPair<int, int>(fm.ascent(), fm.height()));
+    mLineMetrics.insert(font.id, new QPair<int, int>(fm.ascent(), fm.height()));
     return fm.ascent();
 }
 
 int TextLayoutCache::LineHeight(const FontEntry& font) {
     Ascent(font);
-    return mLineMetrics.object(font.key)->second;
+    return mLineMetrics.object(font.id)->second;
 }
 
 const TextLayoutCache::Shaped& TextLayoutCache::Shape(const FontEntry& font, const QString& text) {
-    const TextKey key{font.key, text, 0};
+    const TextKey key{font.id, text, 0};
     if (Shaped* shaped = mShapes.object(key))
         return *shaped;
     // The same shaping and positions as drawText: one line, no wrapping.

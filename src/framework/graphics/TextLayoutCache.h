@@ -17,6 +17,9 @@ public:
     struct FontEntry {
         QFont font;
         QString key;
+        // The same for every font with the same key: hashing a number at each
+        // lookup costs less than hashing the key's text.
+        int id = 0;
     };
     // One line of text laid out as drawText lays it out.
     struct Shaped {
@@ -55,7 +58,7 @@ private:
         }
     };
     struct TextKey {
-        QString font; // FontEntry::key
+        int font; // FontEntry::id
         QString text;
         int wrap;
         friend bool operator==(const TextKey&, const TextKey&) = default;
@@ -65,9 +68,14 @@ private:
     };
 
     static constexpr int kEntries = 2048;
+    // A count-down shapes a text it never shows again each second: kept
+    // shapes beyond the last few would only pile up over the hours.
+    static constexpr int kShapes = 64;
     QCache<FontKey, FontEntry> mFonts;
     QCache<TextKey, double> mWidths;
     QCache<TextKey, int> mHeights;
-    QCache<QString, QPair<int, int>> mLineMetrics; // ascent, line height
+    QCache<int, QPair<int, int>> mLineMetrics; // ascent, line height
+    QHash<QString, int> mFontIds;
+    int mLastFontId = 0;
     QCache<TextKey, Shaped> mShapes;
 };

@@ -6,16 +6,16 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QWindow>
-#include <cstring>
 
+#include "graphics/DisplayList.h"
+#include "graphics/DisplayListGraphics.h"
+#include "system/Runtime.h"
 #include "ui/CanvasWidget.h"
 #include "ui/DragItem.h"
-#include "graphics/ImageGraphics.h"
-#include "graphics/PainterGraphics.h"
-#include "system/Runtime.h"
 
 Canvas::Canvas(Window& owner, const QString& name)
-    : RectControl(owner, name, new CanvasWidget), mWidget(static_cast<CanvasWidget*>(Widget())) {
+    : RectControl(owner, name, new CanvasWidget), mWidget(static_cast<CanvasWidget*>(Widget())),
+      mShown(std::make_unique<DisplayList>()) {
     mWidget->SetOwner(this);
 }
 
@@ -26,21 +26,13 @@ Canvas::~Canvas() {
         mWidget->SetOwner(nullptr);
 }
 
-void Canvas::FitSurface() {
-    const qreal ratio = mWidget->devicePixelRatioF();
-    const QSize size = (mWidget->size() * ratio).expandedTo(QSize(1, 1));
-    if (mSurface.size() == size && mSurface.devicePixelRatio() == ratio)
-        return;
-    QImage surface(size, QImage::Format_ARGB32_Premultiplied);
-    surface.setDevicePixelRatio(ratio);
-    surface.fill(Qt::transparent);
-    if (!mSurface.isNull()) {
-        QPainter painter(&surface);
-        painter.drawImage(0, 0, mSurface);
-    }
-    mSurface = surface;
-    mShown = QImage();
-    mStale = true;
+bool Canvas::Outgrown() const {
+    return mShownSize != mWidget->size() || mShownScale != mWidget->devicePixelRatioF();
+}
+
+QRect Canvas::Logical(const QRect& device) const {
+    const qreal scale = mWidget->devicePixelRatioF();
+    return QRectF(QPointF(device.topLeft()) / scale, QSizeF(device.size()) / scale).toAlignedRect();
 }
 
 void Canvas::AcceptTextDrop() { mWidget->setAcceptDrops(true); }
@@ -53,13 +45,14 @@ void Canvas::RaiseOpen() {
 Graphics& Canvas::Graphics() {
     if (mPaintGraphics)
         return *mPaintGraphics;
-    FitSurface();
-    if (!mSurfaceGraphics)
-        mSurfaceGraphics = std::make_unique<ImageGraphics>(mSurface);
-    // Whatever is drawn now shows whole at the next turn of the event loop.
-    mShown = QImage();
-    mWidget->update();
-    return *mSurfaceGraphics;
+    const qreal scale = mWidget->devicePixelRatioF();
+    if (!mOutside) {
+        mOutside = std::make_unique<DisplayListGraphics>(*mShown, mWidget->width(),
+                                                         mWidget->height(), scale);
+        mOutside->Drawn = [this](const QRect& device) { mWidget->update(Logical(device)); };
+    }
+    mOutside->Resize(mWidget->width(), mWidget->height(), scale);
+    return *mOutside;
 }
 
 void Canvas::Refresh(bool) {
@@ -69,19 +62,26 @@ void Canvas::Refresh(bool) {
     QMetaObject::invokeMethod(mWidget, [this] { Render(); }, Qt::QueuedConnection);
 }
 
-QRect Canvas::RenderSurface() {
-    FitSurface();
-    if (Paint) {
+void Canvas::Record(DisplayList* before) {
+    mShownSize = mWidget->size();
+    mShownScale = mWidget->devicePixelRatioF();
+    mStale = false;
+    // Without a Paint, what was drawn from outside stays.
+    if (!Paint)
+        return;
+    DisplayList list;
+    list.Reserve(mShown->Ops().size());
+    DisplayListGraphics g(list, mShownSize.width(), mShownSize.height(), mShownScale);
+    {
         PaintScope scope;
-        QPainter painter(&mSurface);
-        PainterGraphics g(painter, mWidget->width(), mWidget->height());
         mPaintGraphics = &g;
         Guarded([&] { Paint(g); });
         mPaintGraphics = nullptr;
-        ++mPaints;
     }
-    mStale = false;
-    return ChangedRows();
+    ++mPaints;
+    if (before)
+        *before = std::move(*mShown);
+    *mShown = std::move(list);
 }
 
 void Canvas::Render() {
@@ -92,34 +92,24 @@ void Canvas::Render() {
         mStale = true;
         return;
     }
-    const QRect changed = RenderSurface();
+    if (mStale || Outgrown()) {
+        Record();
+        ++mChangedPaints;
+        mWidget->update();
+        return;
+    }
+    if (!Paint)
+        return;
+    DisplayList before;
+    Record(&before);
+    const QRegion changed = mShown->Difference(before);
     if (changed.isEmpty())
         return;
     ++mChangedPaints;
-    const qreal ratio = mSurface.devicePixelRatio();
-    mWidget->update(QRectF(QPointF(changed.topLeft()) / ratio, QSizeF(changed.size()) / ratio)
-                        .toAlignedRect());
-}
-
-QRect Canvas::ChangedRows() {
-    if (mShown.size() != mSurface.size()) {
-        mShown = mSurface.copy();
-        return mSurface.rect();
-    }
-    const auto bytes = static_cast<size_t>(mSurface.bytesPerLine());
-    int first = -1, last = -1;
-    for (int y = 0; y < mSurface.height(); ++y) {
-        const uchar* now = mSurface.constScanLine(y);
-        if (std::memcmp(now, mShown.constScanLine(y), bytes) != 0) {
-            std::memcpy(mShown.scanLine(y), now, bytes);
-            if (first < 0)
-                first = y;
-            last = y;
-        }
-    }
-    if (first < 0)
-        return {};
-    return QRect(0, first, mSurface.width(), last - first + 1);
+    // One rectangle: the parts that change together (a digit, its shadow,
+    // the digit beside it) lie close, and each rectangle of a region costs
+    // the window system a request of its own.
+    mWidget->update(Logical(changed.boundingRect()));
 }
 
 CanvasWidget::CanvasWidget() {
@@ -132,16 +122,16 @@ void CanvasWidget::paintEvent(QPaintEvent* event) {
     if (!mOwner)
         return;
     // A new size, or a window coming back on the screen: paint first.
-    mOwner->FitSurface();
-    if (mOwner->mStale)
-        mOwner->RenderSurface();
-    // What Paint left transparent (ClearRect) shows the window's background.
+    if (mOwner->mStale || mOwner->Outgrown())
+        mOwner->Record();
+    const qreal scale = devicePixelRatioF();
+    QRegion device;
+    for (const QRect& rect : event->region())
+        device += QRectF(QPointF(rect.topLeft()) * scale, QSizeF(rect.size()) * scale)
+                      .toAlignedRect();
     QPainter painter(this);
-    const QRect area = event->rect();
-    painter.fillRect(area, palette().window());
-    const qreal ratio = mOwner->mSurface.devicePixelRatio();
-    painter.drawImage(area, mOwner->mSurface,
-                      QRectF(QPointF(area.topLeft()) * ratio, QSizeF(area.size()) * ratio));
+    // What Paint did not draw on, or cleared, shows the window's background.
+    mOwner->mShown->Replay(painter, device, scale, palette().window().color().rgb());
 }
 
 void CanvasWidget::mousePressEvent(QMouseEvent* event) {

@@ -1,25 +1,29 @@
 #pragma once
 
-#include <QImage>
 #include <QRect>
+#include <QSize>
 #include <functional>
 #include <memory>
 
 #include "ui/Control.h"
 
 class CanvasWidget;
+class DisplayList;
+class DisplayListGraphics;
 class DragItem;
 class Graphics;
-class ImageGraphics;
 
 // A control that draws itself. Each Paint fills the whole surface, so it is
 // never erased first. A MouseDown that returns true takes the press and
 // receives MouseDrag and MouseUp; false lets none follow.
 //
-// The canvas is double-buffered: Paint draws into an image the canvas
-// keeps, and only the rows that came out different from the last Paint are
-// handed on to the screen. A display that repaints four times a second
-// while mostly standing still then costs the window system almost nothing.
+// Paint is kept as a list of drawing calls, not as pixels (DisplayList).
+// When Paint runs again, the new list is compared with the one shown and
+// only the region where they differ is painted, from the list, straight
+// into the window: a display that repaints four times a second while mostly
+// standing still then costs neither the program nor the window system
+// anything for the repaints that change nothing, and no more than the
+// changed glyphs for those that do, whatever the size of the window.
 class Canvas : public RectControl {
 public:
     Canvas(Window& owner, const QString& name);
@@ -46,7 +50,8 @@ public:
     void Refresh(bool erase = true) override;
 
     // The canvas's own surface, for drawing outside Paint; what is drawn
-    // shows at the next turn of the event loop. During Paint it is Paint's.
+    // shows at the next turn of the event loop, over what Paint drew, until
+    // the next Paint. During Paint it is Paint's own surface.
     ::Graphics& Graphics();
 
     // How many Paints ran and how many of them changed what is shown: for
@@ -56,24 +61,26 @@ public:
 
 private:
     friend class CanvasWidget;
-    // Runs Paint into the surface; the rows that changed, in device pixels.
-    QRect RenderSurface();
-    // Renders and asks the toolkit to show the rows that changed.
+    // Runs Paint into a new list, which is shown from now on; the list shown
+    // until now goes to `before`.
+    void Record(DisplayList* before = nullptr);
+    // Records and asks the toolkit to paint the region that changed.
     void Render();
-    // Sizes the surface to the canvas, keeping what it can.
-    void FitSurface();
-    QRect ChangedRows();
+    // The list shown was not made at the canvas's present size and scale.
+    bool Outgrown() const;
+    QRect Logical(const QRect& device) const;
 
     CanvasWidget* mWidget;
-    QImage mSurface;
-    std::unique_ptr<ImageGraphics> mSurfaceGraphics;
-    // Paint's surface while Paint runs: the surface then has a painter open,
-    // and a second one on it would draw nothing.
+    // What the canvas shows: its last Paint, then what was drawn outside it.
+    std::unique_ptr<DisplayList> mShown;
+    QSize mShownSize;
+    qreal mShownScale = 0;
+    std::unique_ptr<DisplayListGraphics> mOutside;
+    // Paint's surface while Paint runs: what a control draws from inside its
+    // Paint goes into the new list, not over the old one.
     ::Graphics* mPaintGraphics = nullptr;
-    // The surface as last handed on to the screen; null: show it all.
-    QImage mShown;
     bool mRenderQueued = false;
-    // The surface holds no Paint at the canvas's present size.
+    // The list shown holds no Paint since the window was last on the screen.
     bool mStale = true;
     int mPaints = 0;
     int mChangedPaints = 0;

@@ -1,4 +1,4 @@
-// The canvas's double buffer: Paint runs on request, and only rows that
+// The canvas's display list: Paint runs on request, and only the parts that
 // came out different reach the screen.
 #include <QPaintEvent>
 #include <QtTest>
@@ -37,10 +37,10 @@ protected:
 // Records the regions the toolkit was asked to paint.
 class PaintSpy : public QObject {
 public:
-    QList<QRect> regions;
+    QList<QRegion> regions;
     bool eventFilter(QObject*, QEvent* e) override {
         if (e->type() == QEvent::Paint)
-            regions << static_cast<QPaintEvent*>(e)->rect();
+            regions << static_cast<QPaintEvent*>(e)->region();
         return false;
     }
 };
@@ -52,6 +52,13 @@ class CanvasTest : public QObject {
     std::unique_ptr<FakeServices> fake;
     Board* board = nullptr;
     PaintSpy spy;
+
+    // What the window holds now, as the window system was given it (grab()
+    // would paint the canvas afresh).
+    QImage shown() {
+        QWidget* top = board->canvas->Widget()->window();
+        return top->screen()->grabWindow(top->winId()).toImage();
+    }
 
     void settle() {
         for (int i = 0; i < 5; ++i)
@@ -93,25 +100,25 @@ private slots:
         QVERIFY(spy.regions.isEmpty());
     }
 
-    void onlyTheChangedRowsAreShownAgain() {
+    void onlyTheChangedPartIsShownAgain() {
         board->barTop = 60;
         board->canvas->Refresh(false);
         settle();
         QCOMPARE(spy.regions.size(), 1);
-        // Rows 40..49 lose the bar and rows 60..69 get it.
-        QCOMPARE(spy.regions[0], QRect(0, 40, 200, 30));
-        const QImage shown = board->canvas->Widget()->grab().toImage();
-        QCOMPARE(shown.pixelColor(30, 45), QColor(10, 20, 30));
-        QCOMPARE(shown.pixelColor(30, 65), QColor(250, 0, 0));
+        // The bar leaves rows 40..49 and comes to rows 60..69.
+        QCOMPARE(spy.regions[0], QRegion(20, 40, 50, 30));
+        const QImage now = shown();
+        QCOMPARE(now.pixelColor(30, 45), QColor(10, 20, 30));
+        QCOMPARE(now.pixelColor(30, 65), QColor(250, 0, 0));
     }
 
     void aResizedCanvasPaintsWhole() {
         board->SetWidth(300);
         settle();
         QCOMPARE(board->canvas->Width(), 300);
-        const QImage shown = board->canvas->Widget()->grab().toImage();
-        QCOMPARE(shown.width(), 300);
-        QCOMPARE(shown.pixelColor(290, 5), QColor(10, 20, 30));
+        const QImage now = shown();
+        QCOMPARE(now.width(), 300);
+        QCOMPARE(now.pixelColor(290, 5), QColor(10, 20, 30));
     }
 
     void drawingOutsidePaintShows() {
@@ -119,8 +126,7 @@ private slots:
         g.SetForeColor(RGB(0, 200, 0));
         g.FillRect(100, 100, 10, 10);
         settle();
-        const QImage shown = board->canvas->Widget()->grab().toImage();
-        QCOMPARE(shown.pixelColor(105, 105), QColor(0, 200, 0));
+        QCOMPARE(shown().pixelColor(105, 105), QColor(0, 200, 0));
     }
 };
 
