@@ -11,7 +11,11 @@ namespace {
 bool Opaque(const QImage& image) {
     if (!image.hasAlphaChannel())
         return true;
-    const QImage argb = image.convertToFormat(QImage::Format_ARGB32);
+    // A masked picture comes premultiplied, and its alpha reads the same as
+    // unpremultiplied: converting it would copy its pixels at every repaint.
+    const QImage argb = image.format() == QImage::Format_ARGB32_Premultiplied
+                            ? image
+                            : image.convertToFormat(QImage::Format_ARGB32);
     for (int y = 0; y < argb.height(); ++y) {
         const auto* row = reinterpret_cast<const QRgb*>(argb.constScanLine(y));
         for (int x = 0; x < argb.width(); ++x)

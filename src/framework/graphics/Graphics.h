@@ -23,7 +23,7 @@ public:
     void SetTextFont(const QString& font) { mTextFont = font; }
     // The size the surface holds now: a surface may refuse sizes past some
     // bound and report the size it took instead.
-    virtual int TextSize() const { return mTextSize; }
+    int TextSize() const { return mTextSize; }
     virtual void SetTextSize(int size) { mTextSize = size < 0 ? 0 : size; }
     bool Bold() const { return mBold; }
     void SetBold(bool bold) { mBold = bold; }

@@ -4,8 +4,6 @@
 
 #include "graphics/MeasuredGraphics.h"
 
-class PainterGraphics;
-
 // A surface that draws into an image it does not own: a picture's pixels.
 // Each call paints with a painter of its own, so no painter stays open on
 // the image between calls and the image may be copied, drawn or replaced at

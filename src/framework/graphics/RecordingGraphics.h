@@ -39,7 +39,6 @@ public:
     // A surface that refuses sizes above this bound (0: no bound).
     int maxTextSize = 0;
 
-    int TextSize() const override { return Graphics::TextSize(); }
     void SetTextSize(int size) override;
 
     double StringWidth(const QString& text) override;

@@ -6,8 +6,6 @@
 #include "ui/Canvas.h"
 #include "FakeServices.h"
 #include "graphics/Graphics.h"
-#include "graphics/Picture.h"
-#include "graphics/PainterGraphics.h"
 #include "ui/Window.h"
 
 namespace {
