@@ -106,13 +106,3 @@ BENCHMARK(BM_RedrawRunning)->Apply(Sizes);
 BENCHMARK(BM_RedrawAlert)->Apply(Sizes);
 BENCHMARK(BM_RedrawIntoPicture)->Apply(Sizes);
 BENCHMARK(BM_CanvasRepaint)->Apply(Sizes);
-
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

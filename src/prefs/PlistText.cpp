@@ -21,18 +21,16 @@ public:
 
     // As InStr(start, text, tag), for starts that never go back.
     int From(int start) {
-        if (!mSearched || (mFound != 0 && mFound < start)) {
+        if (mFound < 0 || (mFound != 0 && mFound < start))
             mFound = InStr(start, mText, mTag);
-            mSearched = true;
-        }
         return mFound;
     }
 
 private:
     const QString& mText;
     const QString& mTag;
-    bool mSearched = false;
-    int mFound = 0;
+    // -1 before the first search; then InStr's answer, 0 for none further on.
+    int mFound = -1;
 };
 
 } // namespace

@@ -101,13 +101,12 @@ void SystemServices::Drag(QWidget* source, const QRect& rect, const QString& tex
 const QStringList& SystemServices::Families() {
     if (!mWatchingFonts && qGuiApp) {
         QObject::connect(qGuiApp, &QGuiApplication::fontDatabaseChanged,
-                         [this] { mFamiliesKnown = false; });
+                         [this] { mFamilies.clear(); });
         mWatchingFonts = true;
     }
-    if (!mFamiliesKnown) {
+    // A system without fonts is asked again each time, which costs nothing.
+    if (mFamilies.isEmpty())
         mFamilies = QFontDatabase::families();
-        mFamiliesKnown = true;
-    }
     return mFamilies;
 }
 

@@ -22,10 +22,10 @@ public:
     QString Font(int index) override;
 
 private:
-    // The families as last read; read again after the desktop's fonts change.
+    // The families as last read; emptied, to be read again, when the
+    // desktop's fonts change.
     const QStringList& Families();
     QStringList mFamilies;
-    bool mFamiliesKnown = false;
     bool mWatchingFonts = false;
 
     // Made at the first call: it needs the toolkit to exist.
