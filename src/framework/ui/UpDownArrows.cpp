@@ -40,10 +40,3 @@ UpDownArrows::UpDownArrows(Window& owner, const QString& name)
             Guarded([this] { Down(); });
     });
 }
-
-void UpDownArrows::PushUp() {
-    mUp->click();
-}
-void UpDownArrows::PushDown() {
-    mDown->click();
-}

@@ -12,10 +12,6 @@ class UpDownArrows : public RectControl {
   public:
     UpDownArrows(Window& owner, const QString& name);
 
-    // Presses an arrow as a click would.
-    void PushUp();
-    void PushDown();
-
     std::function<void()> Up;
     std::function<void()> Down;
 
