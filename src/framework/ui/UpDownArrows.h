@@ -4,8 +4,6 @@
 
 #include "ui/Control.h"
 
-class QToolButton;
-
 // A pair of small arrows, up over down. Held down, an arrow repeats. The
 // arrows never take the keyboard focus, so it stays where the user left it.
 class UpDownArrows : public RectControl {
@@ -14,8 +12,4 @@ class UpDownArrows : public RectControl {
 
     std::function<void()> Up;
     std::function<void()> Down;
-
-  private:
-    QToolButton* mUp;
-    QToolButton* mDown;
 };
