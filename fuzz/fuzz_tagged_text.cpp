@@ -9,8 +9,8 @@
 #include <cstdlib>
 
 #include "TaggedText.h"
+#include "StyledFieldSheet.h"
 #include "ui/EditField.h"
-#include "ui/Window.h"
 
 namespace {
 
@@ -34,32 +34,15 @@ QString WithoutTags(QString text) {
     }
 }
 
-class Sheet : public Window {
-public:
-    EditField* field = nullptr;
-
-protected:
-    void Layout() override {
-        SetWidth(300);
-        SetHeight(200);
-        SetVisible(false);
-    }
-    void CreateControls() override {
-        field = &AddControl<EditField>(QStringLiteral("field"), EditField::Kind::Styled);
-        field->SetBounds(0, 0, 300, 200);
-        field->SetTextSize(12);
-    }
-};
-
 // Kept for the life of the process, so nothing of the toolkit counts as leaked.
 QApplication* gApp = nullptr;
-Sheet* gSheet = nullptr;
+StyledFieldSheet* gSheet = nullptr;
 
 } // namespace
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
     gApp = new QApplication(*argc, *argv);
-    gSheet = new Sheet;
+    gSheet = new StyledFieldSheet;
     gSheet->Construct();
     return 0;
 }

@@ -21,6 +21,13 @@ public:
     Color Color_Last10Sec;
     Color Color_LastMin;
 
+    // The colours a new settings file and the preferences' Defaults button give.
+    static constexpr Color Default_Background = RGB(0x9F, 0x9F, 0x9F);
+    static constexpr Color Default_Font = RGB(0x00, 0x00, 0x00);
+    static constexpr Color Default_Shadow = RGB(0xFF, 0xFF, 0xFF);
+    static constexpr Color Default_LastMin = RGB(0xCF, 0x00, 0x00);
+    static constexpr Color Default_Last10Sec = RGB(0xFF, 0x00, 0x00);
+
     bool HelpDonate_Action();
     bool HelpVisitWebsite_Action();
 

@@ -31,11 +31,12 @@ const std::array<Setting, 10>& Settings() {
         {QStringLiteral("Bold"), Variant(true), &App::Pref_Bold},
         {QStringLiteral("Italic"), Variant(false), &App::Pref_Italic},
         {QStringLiteral("SuspendScreensaver"), Variant(false), &App::Pref_SuspendScreensaver},
-        {QStringLiteral("Color_Background"), Variant(RGB(159, 159, 159)), &App::Color_Background},
-        {QStringLiteral("Color_Font"), Variant(RGB(0, 0, 0)), &App::Color_Font},
-        {QStringLiteral("Color_Shadow"), Variant(RGB(255, 255, 255)), &App::Color_Shadow},
-        {QStringLiteral("Color_LastMin"), Variant(RGB(207, 0, 0)), &App::Color_LastMin},
-        {QStringLiteral("Color_Last10Sec"), Variant(RGB(255, 0, 0)), &App::Color_Last10Sec},
+        {QStringLiteral("Color_Background"), Variant(App::Default_Background),
+         &App::Color_Background},
+        {QStringLiteral("Color_Font"), Variant(App::Default_Font), &App::Color_Font},
+        {QStringLiteral("Color_Shadow"), Variant(App::Default_Shadow), &App::Color_Shadow},
+        {QStringLiteral("Color_LastMin"), Variant(App::Default_LastMin), &App::Color_LastMin},
+        {QStringLiteral("Color_Last10Sec"), Variant(App::Default_Last10Sec), &App::Color_Last10Sec},
         {QStringLiteral("UseShadow"), Variant(true), &App::Pref_UseShadow},
     }};
     return settings;

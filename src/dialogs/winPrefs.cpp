@@ -312,11 +312,11 @@ void winPrefs::cLast10Sec_ColorChange(Color) {
 // The same five colours as a first run's; font and styles stay.
 void winPrefs::bDefaults_Action() {
     App& app = TheApp();
-    app.Color_Background = RGB(0x9F, 0x9F, 0x9F);
-    app.Color_Font = RGB(0x00, 0x00, 0x00);
-    app.Color_Shadow = RGB(0xFF, 0xFF, 0xFF);
-    app.Color_LastMin = RGB(0xCF, 0x00, 0x00);
-    app.Color_Last10Sec = RGB(0xFF, 0x00, 0x00);
+    app.Color_Background = App::Default_Background;
+    app.Color_Font = App::Default_Font;
+    app.Color_Shadow = App::Default_Shadow;
+    app.Color_LastMin = App::Default_LastMin;
+    app.Color_Last10Sec = App::Default_Last10Sec;
     SetButtons();
     RepaintPreview();
 }

@@ -5,28 +5,10 @@
 #include <QtTest>
 
 #include "TaggedText.h"
+#include "StyledFieldSheet.h"
 #include "ui/EditField.h"
-#include "ui/Window.h"
 
 namespace {
-
-class Sheet : public Window {
-public:
-    EditField* field = nullptr;
-
-protected:
-    void Layout() override {
-        SetWidth(300);
-        SetHeight(200);
-        SetVisible(false);
-    }
-    void CreateControls() override {
-        field = &AddControl<EditField>(QStringLiteral("field"), EditField::Kind::Styled);
-        field->SetBounds(0, 0, 300, 200);
-        field->SetTextFont(QStringLiteral("System"));
-        field->SetTextSize(12);
-    }
-};
 
 // The style of one character, read from the document itself.
 QString StyleAt(const EditField& field, int pos) {
@@ -46,11 +28,11 @@ QString StyleAt(const EditField& field, int pos) {
 class TaggedTextTest : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<Sheet> sheet;
+    std::unique_ptr<StyledFieldSheet> sheet;
 
 private slots:
     void init() {
-        sheet = std::make_unique<Sheet>();
+        sheet = std::make_unique<StyledFieldSheet>();
         sheet->Construct();
     }
     void cleanup() { sheet.reset(); }

@@ -24,26 +24,19 @@ UpDownArrows::UpDownArrows(Window& owner, const QString& name)
     : RectControl(owner, name, new QWidget) {
     QWidget* box = Widget();
     box->setFocusPolicy(Qt::NoFocus);
-    mUp = makeArrow(box, Qt::UpArrow, QStringLiteral("up"));
-    mDown = makeArrow(box, Qt::DownArrow, QStringLiteral("down"));
+    QToolButton* up = makeArrow(box, Qt::UpArrow, QStringLiteral("up"));
+    QToolButton* down = makeArrow(box, Qt::DownArrow, QStringLiteral("down"));
     auto* layout = new QVBoxLayout(box);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    layout->addWidget(mUp);
-    layout->addWidget(mDown);
-    QObject::connect(mUp, &QToolButton::clicked, [this] {
+    layout->addWidget(up);
+    layout->addWidget(down);
+    QObject::connect(up, &QToolButton::clicked, [this] {
         if (Up)
             Guarded([this] { Up(); });
     });
-    QObject::connect(mDown, &QToolButton::clicked, [this] {
+    QObject::connect(down, &QToolButton::clicked, [this] {
         if (Down)
             Guarded([this] { Down(); });
     });
-}
-
-void UpDownArrows::PushUp() {
-    mUp->click();
-}
-void UpDownArrows::PushDown() {
-    mDown->click();
 }

@@ -4,22 +4,12 @@
 
 #include "ui/Control.h"
 
-class QToolButton;
-
 // A pair of small arrows, up over down. Held down, an arrow repeats. The
 // arrows never take the keyboard focus, so it stays where the user left it.
 class UpDownArrows : public RectControl {
   public:
     UpDownArrows(Window& owner, const QString& name);
 
-    // Presses an arrow as a click would.
-    void PushUp();
-    void PushDown();
-
     std::function<void()> Up;
     std::function<void()> Down;
-
-  private:
-    QToolButton* mUp;
-    QToolButton* mDown;
 };

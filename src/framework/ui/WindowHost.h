@@ -14,7 +14,6 @@ public:
     WindowHost(Window& window, bool sheet);
 
     Window& Owner() const { return mWindow; }
-    bool IsSheet() const { return mSheet; }
     // Closes without asking the window first (the window asked itself).
     void CloseQuietly();
 
