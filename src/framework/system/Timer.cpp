@@ -34,6 +34,8 @@ void Timer::Fire() {
         return;
     if (mMode == Single)
         SetMode(Off);
+    // What the action repaints is painted as it returns, in this same wake-up.
+    RefreshBatch batch;
     if (Action)
         Guarded([this] { Action(); });
 }

@@ -56,7 +56,7 @@ Graphics& Canvas::Graphics() {
 }
 
 void Canvas::Refresh(bool) {
-    if (mRenderQueued)
+    if (mRenderQueued || RefreshBatch::Defer(this))
         return;
     mRenderQueued = true;
     QMetaObject::invokeMethod(mWidget, [this] { Render(); }, Qt::QueuedConnection);
@@ -109,7 +109,9 @@ void Canvas::Render() {
     // One rectangle: the parts that change together (a digit, its shadow,
     // the digit beside it) lie close, and each rectangle of a region costs
     // the window system a request of its own.
-    mWidget->update(Logical(changed.boundingRect()));
+    // Painted now, not on a later turn of the event loop: a queued update
+    // would wake the program once more for it.
+    mWidget->repaint(Logical(changed.boundingRect()));
 }
 
 CanvasWidget::CanvasWidget() {

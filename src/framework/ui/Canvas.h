@@ -45,9 +45,10 @@ public:
     void AcceptTextDrop();
     void RaiseOpen() override;
 
-    // Asks for a Paint on the next turn of the event loop; several requests
-    // before it make one Paint.
+    // Asks for a Paint on the next turn of the event loop, or as the open
+    // RefreshBatch ends; several requests before it make one Paint.
     void Refresh(bool erase = true) override;
+    void RefreshNow() override { Render(); }
 
     // The canvas's own surface, for drawing outside Paint; what is drawn
     // shows at the next turn of the event loop, over what Paint drew, until

@@ -1,6 +1,9 @@
 #include "ui/Control.h"
 
+#include <QThread>
 #include <QWidget>
+#include <algorithm>
+#include <vector>
 
 #include "ui/DragItem.h"
 #include "ui/Window.h"
@@ -9,6 +12,42 @@ Control::Control(Window& owner, const QString& name) : mOwner(owner), mName(name
 
 Control::~Control() = default;
 
+namespace {
+RefreshBatch* gInnermostBatch = nullptr;
+} // namespace
+
+RefreshBatch::RefreshBatch()
+    : mOuter(gInnermostBatch), mLoopLevel(QThread::currentThread()->loopLevel()) {
+    gInnermostBatch = this;
+}
+
+RefreshBatch::~RefreshBatch() {
+    gInnermostBatch = mOuter;
+    // A refresh may ask for another, or close a window: take each from the list.
+    while (!mDeferred.empty()) {
+        RectControl* control = mDeferred.front();
+        mDeferred.erase(mDeferred.begin());
+        control->RefreshNow();
+    }
+}
+
+bool RefreshBatch::Defer(RectControl* control) {
+    // A modal window's event loop, run from inside the batch, repaints as it
+    // goes: it does not wait for the batch.
+    RefreshBatch* batch = gInnermostBatch;
+    if (!batch || batch->mLoopLevel != QThread::currentThread()->loopLevel())
+        return false;
+    if (std::find(batch->mDeferred.begin(), batch->mDeferred.end(), control) ==
+        batch->mDeferred.end())
+        batch->mDeferred.push_back(control);
+    return true;
+}
+
+void RefreshBatch::Forget(RectControl* control) {
+    for (RefreshBatch* batch = gInnermostBatch; batch; batch = batch->mOuter)
+        std::erase(batch->mDeferred, control);
+}
+
 RectControl::RectControl(Window& owner, const QString& name, QWidget* widget)
     : Control(owner, name), mWidget(widget), mWidgetAlive(widget) {
     mWidget->setParent(owner.Content());
@@ -16,7 +55,10 @@ RectControl::RectControl(Window& owner, const QString& name, QWidget* widget)
     mWidget->show();
 }
 
-RectControl::~RectControl() { delete mWidgetAlive.data(); }
+RectControl::~RectControl() {
+    RefreshBatch::Forget(this);
+    delete mWidgetAlive.data();
+}
 
 int RectControl::Left() const { return mWidget->mapTo(Owner().Content(), QPoint(0, 0)).x(); }
 int RectControl::Top() const { return mWidget->mapTo(Owner().Content(), QPoint(0, 0)).y(); }

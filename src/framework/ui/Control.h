@@ -4,9 +4,11 @@
 #include <QRect>
 #include <QString>
 #include <memory>
+#include <vector>
 
 class DragItem;
 class QWidget;
+class RectControl;
 class Window;
 
 // Something a window owns under a name: a timer or a visible control.
@@ -72,6 +74,8 @@ public:
     // Asks for a repaint. Every control here paints its whole surface, so
     // no erasing is ever needed and `erase` changes nothing.
     virtual void Refresh(bool erase = true);
+    // Does a refresh that was put off until the end of a RefreshBatch.
+    virtual void RefreshNow() {}
     void SetFocus();
     bool HasFocus() const;
 
@@ -97,4 +101,27 @@ private:
     QRect mDesign;     // the bounds the locks keep distances from
     int mDesignWindowWidth = 0;
     int mDesignWindowHeight = 0;
+};
+
+// While one lives, a control may put off its refreshes until the batch ends
+// and do them then, in the same turn of the event loop: a timer whose action
+// repaints then wakes the program once, not twice (a repaint queued for a
+// later turn wakes it again).
+class RefreshBatch {
+public:
+    RefreshBatch();
+    ~RefreshBatch();
+    RefreshBatch(const RefreshBatch&) = delete;
+    RefreshBatch& operator=(const RefreshBatch&) = delete;
+
+    // Whether a batch is open in the event loop running now; if so,
+    // `control` gets RefreshNow as it ends (once, however often it asks).
+    static bool Defer(RectControl* control);
+    // The control is going: it gets no RefreshNow.
+    static void Forget(RectControl* control);
+
+private:
+    RefreshBatch* mOuter;
+    int mLoopLevel;
+    std::vector<RectControl*> mDeferred;
 };

@@ -88,6 +88,34 @@ private slots:
         QCOMPARE(board->canvas->Paints(), before + 1);
     }
 
+    // A timer's action paints as it returns, in the same turn; an event loop
+    // run from inside it (a modal window) does not wait for it.
+    void aBatchPaintsAsItEndsButNotANestedLoop() {
+        const int before = board->canvas->Paints();
+        {
+            RefreshBatch batch;
+            board->barTop = 60;
+            board->canvas->Refresh(false);
+            board->canvas->Refresh(false);
+            QCOMPARE(board->canvas->Paints(), before);
+        }
+        QCOMPARE(board->canvas->Paints(), before + 1);
+        QCOMPARE(shown().pixelColor(30, 65), QColor(250, 0, 0));
+
+        RefreshBatch batch;
+        QEventLoop modal;
+        int paintedInside = -1;
+        QTimer::singleShot(0, [&] {
+            board->canvas->Refresh(false);
+            QTimer::singleShot(0, [&] {
+                paintedInside = board->canvas->Paints();
+                modal.quit();
+            });
+        });
+        modal.exec();
+        QCOMPARE(paintedInside, before + 2);
+    }
+
     void anUnchangedPaintReachesNoScreen() {
         const int changed = board->canvas->ChangedPaints();
         for (int i = 0; i < 4; ++i) {
