@@ -128,29 +128,35 @@ void DisplayListGraphics::ClearRect(int x, int y, int width, int height) {
 }
 
 void DisplayListGraphics::DrawPicture(const Picture* picture, int x, int y) {
-    if (!picture)
-        return;
-    DisplayList::Op op;
-    op.kind = DisplayList::Op::Image;
-    op.image = picture->Composed();
-    op.rect = QRect(QPoint(x, y), op.image.size());
-    const QRectF bounds = Device(QRectF(op.rect));
-    const bool opaque = Opaque(op.image);
-    Keep(std::move(op), bounds, opaque);
+    if (picture)
+        DrawImage(picture->Composed(), x, y);
 }
 
 void DisplayListGraphics::DrawPicture(const Picture* picture, int destX, int destY, int destWidth,
                                       int destHeight, int srcX, int srcY, int srcWidth,
                                       int srcHeight) {
-    if (!picture)
-        return;
+    if (picture)
+        DrawImage(picture->Composed(), QRect(destX, destY, destWidth, destHeight),
+                  QRect(srcX, srcY, srcWidth, srcHeight));
+}
+
+void DisplayListGraphics::DrawImage(const QImage& image, int x, int y) {
+    DisplayList::Op op;
+    op.kind = DisplayList::Op::Image;
+    op.image = image;
+    op.rect = QRect(QPoint(x, y), image.size());
+    const QRectF bounds = Device(QRectF(op.rect));
+    Keep(std::move(op), bounds, Opaque(image));
+}
+
+void DisplayListGraphics::DrawImage(const QImage& image, const QRect& dest, const QRect& source) {
     DisplayList::Op op;
     op.kind = DisplayList::Op::ScaledImage;
-    op.image = picture->Composed();
-    op.rect = QRect(destX, destY, destWidth, destHeight);
-    op.source = QRect(srcX, srcY, srcWidth, srcHeight);
-    const QRectF bounds = Device(QRectF(op.rect));
+    op.image = image;
+    op.rect = dest;
+    op.source = source;
+    const QRectF bounds = Device(QRectF(dest));
     // A source reaching outside the picture leaves part of the destination bare.
-    const bool opaque = op.image.rect().contains(op.source) && Opaque(op.image);
+    const bool opaque = image.rect().contains(source) && Opaque(image);
     Keep(std::move(op), bounds, opaque);
 }

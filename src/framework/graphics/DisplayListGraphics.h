@@ -28,6 +28,9 @@ public:
     void DrawPicture(const Picture* picture, int x, int y) override;
     void DrawPicture(const Picture* picture, int destX, int destY, int destWidth, int destHeight,
                      int srcX, int srcY, int srcWidth, int srcHeight) override;
+    // A picture's composed pixels, as DrawPicture draws them.
+    void DrawImage(const QImage& image, int x, int y);
+    void DrawImage(const QImage& image, const QRect& dest, const QRect& source);
 
 private:
     // Keeps `op`, which may change the device pixels in `device`.

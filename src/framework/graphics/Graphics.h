@@ -34,6 +34,30 @@ public:
     int PenHeight() const { return mPenHeight; }
     void SetPenHeight(int height) { mPenHeight = height < 0 ? 0 : height; }
 
+    // The whole drawing state, to keep and to put back.
+    struct State {
+        Color foreColor;
+        QString textFont;
+        int textSize = 0;
+        bool bold = false;
+        bool italic = false;
+        int penWidth = 1;
+        int penHeight = 1;
+        friend bool operator==(const State&, const State&) = default;
+    };
+    State CurrentState() const {
+        return {mForeColor, mTextFont, mTextSize, mBold, mItalic, mPenWidth, mPenHeight};
+    }
+    void SetState(const State& state) {
+        SetForeColor(state.foreColor);
+        SetTextFont(state.textFont);
+        SetTextSize(state.textSize);
+        SetBold(state.bold);
+        SetItalic(state.italic);
+        SetPenWidth(state.penWidth);
+        SetPenHeight(state.penHeight);
+    }
+
     // Text measured in the current font, size and style.
     virtual double StringWidth(const QString& text) = 0;
     // Height in whole pixels of `text` wrapped at `wrapWidth` (0: no wrap).

@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QWindow>
 
+#include "graphics/CallLog.h"
 #include "graphics/DisplayList.h"
 #include "graphics/DisplayListGraphics.h"
 #include "system/Runtime.h"
@@ -15,7 +16,7 @@
 
 Canvas::Canvas(Window& owner, const QString& name)
     : RectControl(owner, name, new CanvasWidget), mWidget(static_cast<CanvasWidget*>(Widget())),
-      mShown(std::make_unique<DisplayList>()) {
+      mShown(std::make_unique<DisplayList>()), mLog(std::make_unique<CallLog>()) {
     mWidget->SetOwner(this);
 }
 
@@ -49,7 +50,11 @@ Graphics& Canvas::Graphics() {
     if (!mOutside) {
         mOutside = std::make_unique<DisplayListGraphics>(*mShown, mWidget->width(),
                                                          mWidget->height(), scale);
-        mOutside->Drawn = [this](const QRect& device) { mWidget->update(Logical(device)); };
+        mOutside->Drawn = [this](const QRect& device) {
+            // What is shown is no longer the last Paint alone.
+            mLog->calls.clear();
+            mWidget->update(Logical(device));
+        };
     }
     mOutside->Resize(mWidget->width(), mWidget->height(), scale);
     return *mOutside;
@@ -62,16 +67,19 @@ void Canvas::Refresh(bool) {
     QMetaObject::invokeMethod(mWidget, [this] { Render(); }, Qt::QueuedConnection);
 }
 
-void Canvas::Record(DisplayList* before) {
+bool Canvas::Record(DisplayList* before, bool whole) {
     mShownSize = mWidget->size();
     mShownScale = mWidget->devicePixelRatioF();
     mStale = false;
     // Without a Paint, what was drawn from outside stays.
     if (!Paint)
-        return;
+        return false;
+    if (whole)
+        mLog->calls.clear();
     DisplayList list;
-    list.Reserve(mShown->Ops().size());
-    DisplayListGraphics g(list, mShownSize.width(), mShownSize.height(), mShownScale);
+    DisplayListGraphics target(list, mShownSize.width(), mShownSize.height(), mShownScale);
+    CallLog log;
+    CallLogGraphics g(*mLog, log, target);
     {
         PaintScope scope;
         mPaintGraphics = &g;
@@ -79,9 +87,14 @@ void Canvas::Record(DisplayList* before) {
         mPaintGraphics = nullptr;
     }
     ++mPaints;
+    const bool repeated = g.Finish();
+    *mLog = std::move(log);
+    if (repeated)
+        return false;
     if (before)
         *before = std::move(*mShown);
     *mShown = std::move(list);
+    return true;
 }
 
 void Canvas::Render() {
@@ -93,15 +106,14 @@ void Canvas::Render() {
         return;
     }
     if (mStale || Outgrown()) {
-        Record();
+        Record(nullptr, true);
         ++mChangedPaints;
         mWidget->update();
         return;
     }
-    if (!Paint)
-        return;
     DisplayList before;
-    Record(&before);
+    if (!Record(&before))
+        return;
     const QRegion changed = mShown->Difference(before);
     if (changed.isEmpty())
         return;
@@ -125,7 +137,7 @@ void CanvasWidget::paintEvent(QPaintEvent* event) {
         return;
     // A new size, or a window coming back on the screen: paint first.
     if (mOwner->mStale || mOwner->Outgrown())
-        mOwner->Record();
+        mOwner->Record(nullptr, true);
     const qreal scale = devicePixelRatioF();
     QRegion device;
     for (const QRect& rect : event->region())

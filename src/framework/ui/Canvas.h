@@ -7,6 +7,7 @@
 
 #include "ui/Control.h"
 
+class CallLog;
 class CanvasWidget;
 class DisplayList;
 class DisplayListGraphics;
@@ -62,9 +63,11 @@ public:
 
 private:
     friend class CanvasWidget;
-    // Runs Paint into a new list, which is shown from now on; the list shown
-    // until now goes to `before`.
-    void Record(DisplayList* before = nullptr);
+    // Runs Paint. Unless it repeated the last Paint call for call, which
+    // leaves everything as it was and returns false, its new list is shown
+    // from now on and the list shown until now goes to `before`. `whole`
+    // paints afresh, whatever the last Paint was.
+    bool Record(DisplayList* before, bool whole = false);
     // Records and asks the toolkit to paint the region that changed.
     void Render();
     // The list shown was not made at the canvas's present size and scale.
@@ -74,6 +77,9 @@ private:
     CanvasWidget* mWidget;
     // What the canvas shows: its last Paint, then what was drawn outside it.
     std::unique_ptr<DisplayList> mShown;
+    // The calls of the Paint that made the list shown; empty once something
+    // else was drawn on it.
+    std::unique_ptr<CallLog> mLog;
     QSize mShownSize;
     qreal mShownScale = 0;
     std::unique_ptr<DisplayListGraphics> mOutside;

@@ -6,6 +6,7 @@
 #include "ui/Canvas.h"
 #include "FakeServices.h"
 #include "graphics/Graphics.h"
+#include "graphics/Picture.h"
 #include "ui/Window.h"
 
 namespace {
@@ -13,6 +14,8 @@ class Board : public Window {
 public:
     Canvas* canvas = nullptr;
     int barTop = 40;
+    // Drawn over the bar when set.
+    std::function<void(Graphics&)> extra;
 
 protected:
     void Layout() override {
@@ -28,6 +31,8 @@ protected:
             g.FillRect(0, 0, g.Width(), g.Height());
             g.SetForeColor(RGB(250, 0, 0));
             g.FillRect(20, barTop, 50, 10);
+            if (extra)
+                extra(g);
         };
     }
 };
@@ -114,6 +119,52 @@ private slots:
         });
         modal.exec();
         QCOMPARE(paintedInside, before + 2);
+    }
+
+    // A Paint that repeats the last one's calls is not drawn again; one
+    // that differs in any call or in the state it is made in is.
+    void everyDifferenceInAPaintShows_data() {
+        QTest::addColumn<QString>("change");
+        for (const char* change : {"color", "font", "size", "bold", "italic", "pen", "text",
+                                   "wrap", "place", "pixels"})
+            QTest::newRow(change) << QString::fromLatin1(change);
+    }
+    void everyDifferenceInAPaintShows() {
+        QFETCH(QString, change);
+        auto picture = NewPicture(8, 8);
+        picture->Graphics().SetForeColor(RGB(0, 0, 255));
+        picture->Graphics().FillRect(0, 0, 8, 8);
+        const auto is = [&](const char* name) { return change == QLatin1String(name); };
+        bool changed = false;
+        board->extra = [&](Graphics& g) {
+            const bool now = changed;
+            g.SetForeColor(now && is("color") ? RGB(0, 0, 1) : RGB(0, 0, 0));
+            g.SetTextFont(now && is("font") ? QStringLiteral("Monospace") : QStringLiteral("System"));
+            g.SetTextSize(now && is("size") ? 25 : 24);
+            g.SetBold(now && is("bold"));
+            g.SetItalic(now && is("italic"));
+            g.SetPenWidth(now && is("pen") ? 3 : 1);
+            const QString text = now && is("text") ? QStringLiteral("123") : QStringLiteral("12");
+            const int w = int(g.StringWidth(text));
+            const int h = g.StringHeight(QStringLiteral("12 12 12"), now && is("wrap") ? 20 : 0);
+            g.DrawRect(now && is("place") ? 11 : 10, 10, w, h);
+            g.DrawString(QStringLiteral("12"), 10, 100);
+            g.DrawPicture(picture.get(), 150, 10);
+        };
+        board->canvas->Refresh(false);
+        settle();
+        board->canvas->Refresh(false);
+        settle();
+        const int before = board->canvas->ChangedPaints();
+        changed = true;
+        if (is("pixels")) {
+            picture->Graphics().SetForeColor(RGB(255, 0, 0));
+            picture->Graphics().FillRect(0, 0, 1, 1);
+        }
+        board->canvas->Refresh(false);
+        settle();
+        QCOMPARE(board->canvas->ChangedPaints(), before + 1);
+        board->extra = nullptr;
     }
 
     void anUnchangedPaintReachesNoScreen() {
