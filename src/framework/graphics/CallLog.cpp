@@ -37,10 +37,10 @@ double Apply(const Call& call, DisplayListGraphics& g) {
         g.ClearRect(n[0], n[1], n[2], n[3]);
         break;
     case Call::Image:
-        g.DrawImage(call.image, n[0], n[1]);
+        g.DrawImage(*call.image, n[0], n[1]);
         break;
     case Call::ScaledImage:
-        g.DrawImage(call.image, QRect(n[0], n[1], n[2], n[3]), QRect(n[4], n[5], n[6], n[7]));
+        g.DrawImage(*call.image, QRect(n[0], n[1], n[2], n[3]), QRect(n[4], n[5], n[6], n[7]));
         break;
     }
     return 0;
@@ -52,17 +52,20 @@ bool Asks(Call::Kind kind) { return kind <= Call::LineHeight; }
 bool CallLog::Call::Repeats(const Call& other) const {
     return kind == other.kind && x == other.x && y == other.y &&
            std::equal(std::begin(numbers), std::end(numbers), std::begin(other.numbers)) &&
-           image.cacheKey() == other.image.cacheKey() && state == other.state &&
+           image.has_value() == other.image.has_value() &&
+           (!image || image->cacheKey() == other.image->cacheKey()) && state == other.state &&
            text == other.text;
 }
 
-CallLogGraphics::CallLogGraphics(const CallLog& last, CallLog& log, DisplayListGraphics& target)
-    : mLast(last), mLog(log), mTarget(target) {
+CallLogGraphics::CallLogGraphics(const CallLog& last, CallLog& log, DisplayList& list, int width,
+                                 int height, qreal scale)
+    : mLast(last), mLog(log), mList(list), mWidth(width), mHeight(height), mScale(scale) {
+    mLog.calls.clear();
     mLog.calls.reserve(mLast.calls.size());
 }
 
-int CallLogGraphics::Width() const { return mTarget.Width(); }
-int CallLogGraphics::Height() const { return mTarget.Height(); }
+int CallLogGraphics::Width() const { return mWidth; }
+int CallLogGraphics::Height() const { return mHeight; }
 
 CallLog::Call CallLogGraphics::Begin(Call::Kind kind) const {
     Call call;
@@ -73,27 +76,27 @@ CallLog::Call CallLogGraphics::Begin(Call::Kind kind) const {
 
 double CallLogGraphics::Make(Call call) {
     const size_t at = mLog.calls.size();
-    if (!mDiverged && at < mLast.calls.size() && mLast.calls[at].Repeats(call)) {
+    if (!mTarget && at < mLast.calls.size() && mLast.calls[at].Repeats(call)) {
         call.answer = mLast.calls[at].answer;
     } else {
         Diverge();
-        call.answer = Apply(call, mTarget);
+        call.answer = Apply(call, *mTarget);
     }
     mLog.calls.push_back(std::move(call));
     return mLog.calls.back().answer;
 }
 
 void CallLogGraphics::Diverge() {
-    if (mDiverged)
+    if (mTarget)
         return;
-    mDiverged = true;
+    mTarget.emplace(mList, mWidth, mHeight, mScale);
     for (const Call& call : mLog.calls)
         if (!Asks(call.kind))
-            Apply(call, mTarget);
+            Apply(call, *mTarget);
 }
 
 bool CallLogGraphics::Finish() {
-    if (!mDiverged && mLog.calls.size() == mLast.calls.size())
+    if (!mTarget && mLog.calls.size() == mLast.calls.size())
         return true;
     Diverge();
     return false;

@@ -2,11 +2,10 @@
 
 #include <QImage>
 #include <QString>
+#include <optional>
 #include <vector>
 
-#include "graphics/Graphics.h"
-
-class DisplayListGraphics;
+#include "graphics/DisplayListGraphics.h"
 
 // One Paint's calls to its surface, each with the drawing state it was made
 // in and the answer it was given. A display mostly paints again what it
@@ -24,8 +23,9 @@ public:
         double x = 0; // Text: where the baseline starts; Height: the wrap width
         double y = 0;
         int numbers[8] = {}; // the rectangles and points, as given
-        // Kept, so that its cache key stays the key of these pixels.
-        QImage image;
+        // A picture's pixels, kept so that their cache key stays theirs. Only
+        // pictures have one: an empty QImage costs more to make than a call.
+        std::optional<QImage> image;
         double answer = 0;
 
         // The same call in the same state; the answer is not compared.
@@ -43,7 +43,9 @@ public:
 // next one. Every text size is taken, as on the real surface.
 class CallLogGraphics : public Graphics {
 public:
-    CallLogGraphics(const CallLog& last, CallLog& log, DisplayListGraphics& target);
+    // `log` is emptied first.
+    CallLogGraphics(const CallLog& last, CallLog& log, DisplayList& list, int width, int height,
+                    qreal scale);
 
     // Ends the Paint; true if it repeated the last one call for call, in
     // which case nothing reached the real surface. Otherwise the real surface
@@ -74,6 +76,10 @@ private:
 
     const CallLog& mLast;
     CallLog& mLog;
-    DisplayListGraphics& mTarget;
-    bool mDiverged = false;
+    DisplayList& mList;
+    int mWidth;
+    int mHeight;
+    qreal mScale;
+    // The real surface, once a call differed.
+    std::optional<DisplayListGraphics> mTarget;
 };

@@ -16,7 +16,8 @@
 
 Canvas::Canvas(Window& owner, const QString& name)
     : RectControl(owner, name, new CanvasWidget), mWidget(static_cast<CanvasWidget*>(Widget())),
-      mShown(std::make_unique<DisplayList>()), mLog(std::make_unique<CallLog>()) {
+      mShown(std::make_unique<DisplayList>()), mLog(std::make_unique<CallLog>()),
+      mSpareLog(std::make_unique<CallLog>()) {
     mWidget->SetOwner(this);
 }
 
@@ -77,9 +78,9 @@ bool Canvas::Record(DisplayList* before, bool whole) {
     if (whole)
         mLog->calls.clear();
     DisplayList list;
-    DisplayListGraphics target(list, mShownSize.width(), mShownSize.height(), mShownScale);
-    CallLog log;
-    CallLogGraphics g(*mLog, log, target);
+    // The spare log keeps the room its calls took last time.
+    CallLogGraphics g(*mLog, *mSpareLog, list, mShownSize.width(), mShownSize.height(),
+                      mShownScale);
     {
         PaintScope scope;
         mPaintGraphics = &g;
@@ -88,7 +89,7 @@ bool Canvas::Record(DisplayList* before, bool whole) {
     }
     ++mPaints;
     const bool repeated = g.Finish();
-    *mLog = std::move(log);
+    std::swap(mLog, mSpareLog);
     if (repeated)
         return false;
     if (before)

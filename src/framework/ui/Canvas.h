@@ -80,6 +80,7 @@ private:
     // The calls of the Paint that made the list shown; empty once something
     // else was drawn on it.
     std::unique_ptr<CallLog> mLog;
+    std::unique_ptr<CallLog> mSpareLog;
     QSize mShownSize;
     qreal mShownScale = 0;
     std::unique_ptr<DisplayListGraphics> mOutside;
