@@ -62,6 +62,35 @@ static QIcon ApplicationIcon() {
     return icon;
 }
 
+namespace {
+// Watches for the first paint; the icon is set once it is on the screen.
+// Finding and decoding the icon's sizes takes milliseconds that the first
+// frame does not need, and window managers take a window's new icon at any
+// time.
+class FirstFrameWatch : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint) {
+            qApp->removeEventFilter(this);
+            // Queued: the frame being painted reaches the screen first.
+            QMetaObject::invokeMethod(
+                this,
+                [this] {
+                    const QIcon icon = ApplicationIcon();
+                    if (!icon.isNull())
+                        QApplication::setWindowIcon(icon);
+                    deleteLater();
+                },
+                Qt::QueuedConnection);
+        }
+        return false;
+    }
+};
+
+void SetIconAfterFirstFrame() { qApp->installEventFilter(new FirstFrameWatch(qApp)); }
+} // namespace
+
 static WindowCollector*& Collector() {
     static WindowCollector* collector = nullptr;
     return collector;
@@ -144,9 +173,7 @@ int RunApplication(int argc, char** argv, const std::function<void()>& startup) 
     QApplication::setDesktopFileName(QStringLiteral(QUENDLE_APP_ID));
     // Wayland takes the icon from the desktop entry named above; X11 window
     // managers and task bars take it from each window.
-    const QIcon icon = ApplicationIcon();
-    if (!icon.isNull())
-        QApplication::setWindowIcon(icon);
+    SetIconAfterFirstFrame();
     // The main window's Close decides when the application ends.
     QApplication::setQuitOnLastWindowClosed(false);
     Guarded([&] { startup(); });
