@@ -31,7 +31,7 @@ for file in "${expected[@]}"; do
   grep -qxF "$file" <<<"$contents" || { echo "package: $file is missing" >&2; missing=1; }
 done
 depends=$(dpkg-deb -f "$deb" Depends)
-for package in libqt6widgets6 qt6-qpa-plugins sound-theme-freedesktop hicolor-icon-theme; do
+for package in libqt6widgets6 libcanberra0 qt6-qpa-plugins sound-theme-freedesktop hicolor-icon-theme; do
   grep -q "\b$package\b" <<<"$depends" || { echo "package: no dependency on $package" >&2; missing=1; }
 done
 [ "$missing" -eq 0 ]
