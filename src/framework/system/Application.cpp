@@ -4,6 +4,8 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QIcon>
+#include <QImageReader>
+#include <QPixmap>
 #include <QObject>
 #include <algorithm>
 
@@ -54,8 +56,12 @@ static QIcon ApplicationIcon() {
     QIcon icon;
     for (const QString& size : hicolor.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
         const QString file = hicolor.filePath(size + QStringLiteral("/apps/") + name);
-        if (QFileInfo::exists(file))
-            icon.addFile(file);
+        // Read as PNG outright: left to guess the format, the reader loads
+        // every image plugin to ask it.
+        QImageReader reader(file, "png");
+        const QImage image = reader.read();
+        if (!image.isNull())
+            icon.addPixmap(QPixmap::fromImage(image));
     }
     if (icon.isNull() && QIcon::hasThemeIcon(QStringLiteral(QUENDLE_APP_ID)))
         icon = QIcon::fromTheme(QStringLiteral(QUENDLE_APP_ID));
