@@ -22,20 +22,23 @@ RefreshBatch::RefreshBatch()
 }
 
 RefreshBatch::~RefreshBatch() {
-    gInnermostBatch = mOuter;
-    // A refresh may ask for another, or close a window: take each from the list.
+    // A refresh done here that asks for another has it queued as usual; one
+    // that closes a window takes that window's controls off the list (Forget
+    // still finds this batch).
+    mEnding = true;
     while (!mDeferred.empty()) {
         RectControl* control = mDeferred.front();
         mDeferred.erase(mDeferred.begin());
         control->RefreshNow();
     }
+    gInnermostBatch = mOuter;
 }
 
 bool RefreshBatch::Defer(RectControl* control) {
     // A modal window's event loop, run from inside the batch, repaints as it
     // goes: it does not wait for the batch.
     RefreshBatch* batch = gInnermostBatch;
-    if (!batch || batch->mLoopLevel != QThread::currentThread()->loopLevel())
+    if (!batch || batch->mEnding || batch->mLoopLevel != QThread::currentThread()->loopLevel())
         return false;
     if (std::find(batch->mDeferred.begin(), batch->mDeferred.end(), control) ==
         batch->mDeferred.end())

@@ -123,5 +123,6 @@ public:
 private:
     RefreshBatch* mOuter;
     int mLoopLevel;
+    bool mEnding = false;
     std::vector<RectControl*> mDeferred;
 };
