@@ -1,6 +1,6 @@
 // The time display on surfaces from the default window up to a 4K screen:
-// one Redraw as each tick runs it (kept as drawing calls by the canvas's
-// surface), one Redraw rasterised whole into a picture, counting down and in
+// one Redraw as each tick runs it (held against the last one's calls by the
+// canvas's surface), one Redraw rasterised whole into a picture, counting down and in
 // the alert, and the whole road of a tick in the real window.
 #include <benchmark/benchmark.h>
 
@@ -12,7 +12,7 @@
 #include "system/Application.h"
 #include "ui/Canvas.h"
 #include "FakeServices.h"
-#include "graphics/DisplayListGraphics.h"
+#include "graphics/CallLog.h"
 #include "graphics/PainterGraphics.h"
 #include "system/Runtime.h"
 #include "Startup.h"
@@ -23,45 +23,58 @@ namespace {
 // The count changes every fourth repaint, as it does at four ticks a second.
 std::int32_t CountAt(std::int32_t tick, bool alert) { return alert ? 0 : 3599 - (tick / 4) % 3600; }
 
+// The main window of a started application, counting or in the alert.
+class Display {
+public:
+    explicit Display(bool alert) {
+        Startup();
+        window = &Implicit<winMain>();
+        window->IsRunning = !alert;
+        window->IsDone = alert;
+    }
+    ~Display() { Application::Shutdown(); }
+    Display(const Display&) = delete;
+    Display& operator=(const Display&) = delete;
+
+    winMain* window = nullptr;
+
+private:
+    FakeServices mFake;
+};
+
 // Redraw rasterised whole into a picture-sized image.
 void RedrawIntoPicture(benchmark::State& state, bool alert) {
     const int width = static_cast<int>(state.range(0));
     const int height = static_cast<int>(state.range(1));
-    FakeServices fake;
-    Startup();
-    winMain& w = Implicit<winMain>();
-    w.IsRunning = !alert;
-    w.IsDone = alert;
+    Display display(alert);
     QImage image(width, height, QImage::Format_ARGB32_Premultiplied);
     std::int32_t tick = 0;
     for (auto _ : state) {
         PaintScope scope;
         QPainter painter(&image);
         PainterGraphics g(painter, width, height);
-        w.Redraw(&g, CountAt(tick++, alert), false);
+        display.window->Redraw(&g, CountAt(tick++, alert), false);
         benchmark::DoNotOptimize(image.constBits());
     }
-    Application::Shutdown();
 }
 
-// Redraw as a tick runs it: into the surface that keeps the drawing calls.
+// Redraw as a tick runs it: held against the last Redraw's calls, and kept
+// as drawing calls from the first call that differs.
 void RedrawKept(benchmark::State& state, bool alert) {
     const int width = static_cast<int>(state.range(0));
     const int height = static_cast<int>(state.range(1));
-    FakeServices fake;
-    Startup();
-    winMain& w = Implicit<winMain>();
-    w.IsRunning = !alert;
-    w.IsDone = alert;
+    Display display(alert);
+    CallLog last;
+    CallLog log;
     std::int32_t tick = 0;
     for (auto _ : state) {
         PaintScope scope;
         DisplayList list;
-        DisplayListGraphics g(list, width, height, 1);
-        w.Redraw(&g, CountAt(tick++, alert), false);
-        benchmark::DoNotOptimize(list.Ops().data());
+        CallLogGraphics g(last, log, list, width, height, 1);
+        display.window->Redraw(&g, CountAt(tick++, alert), false);
+        benchmark::DoNotOptimize(g.Finish());
+        std::swap(last, log);
     }
-    Application::Shutdown();
 }
 
 // The whole road of one tick's repaint in the real window: the canvas's
@@ -71,15 +84,13 @@ void RedrawKept(benchmark::State& state, bool alert) {
 void BM_CanvasRepaint(benchmark::State& state) {
     const int width = static_cast<int>(state.range(0));
     const int height = static_cast<int>(state.range(1));
-    FakeServices fake;
-    Startup();
-    winMain& w = Implicit<winMain>();
+    Display display(false);
+    winMain& w = *display.window;
     w.SetWidth(width);
     w.SetHeight(height);
     for (int i = 0; i < 20; ++i)
         QCoreApplication::processEvents();
     auto& canvas = w.Find<Canvas>(QStringLiteral("cvTime"));
-    w.IsRunning = true;
     std::int32_t tick = 0;
     for (auto _ : state) {
         w.CurrentSeconds = CountAt(tick++, false);
@@ -88,7 +99,6 @@ void BM_CanvasRepaint(benchmark::State& state) {
     }
     state.counters["changed"] = canvas.ChangedPaints();
     state.counters["paints"] = canvas.Paints();
-    Application::Shutdown();
 }
 
 void BM_RedrawRunning(benchmark::State& state) { RedrawKept(state, false); }

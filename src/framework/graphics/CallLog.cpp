@@ -52,7 +52,7 @@ bool Asks(Call::Kind kind) { return kind <= Call::LineHeight; }
 bool CallLog::Call::Repeats(const Call& other) const {
     return kind == other.kind && x == other.x && y == other.y &&
            std::equal(std::begin(numbers), std::end(numbers), std::begin(other.numbers)) &&
-           image.has_value() == other.image.has_value() &&
+           // Calls of one kind both have a picture or neither has.
            (!image || image->cacheKey() == other.image->cacheKey()) && state == other.state &&
            text == other.text;
 }
