@@ -44,10 +44,6 @@ public:
 
     // Adds a call and drops the earlier ones that it hides entirely.
     void Append(Op op);
-    const std::vector<Op>& Ops() const { return mOps; }
-    // Room for `count` calls: a Paint draws much what the last one drew.
-    void Reserve(size_t count) { mOps.reserve(count); }
-    bool IsEmpty() const { return mOps.empty(); }
 
     // Device pixels where this list and `before` may show differently.
     QRegion Difference(const DisplayList& before) const;
