@@ -46,6 +46,13 @@ public:
     ~WindowCollector() override { Collect(); }
 };
 
+// The largest size given to the windows. Window managers draw a window's
+// icon at 16 to 64 pixels (128 on a doubled screen), and every size it has
+// is kept by the program and sent to the X server with every window it
+// opens: the 256-pixel picture alone is a quarter of a megabyte each time.
+// Launchers and docks take the bigger sizes from the icon theme themselves.
+constexpr int LargestWindowIcon = 128;
+
 // The icon files installed beside the program, read directly: a copy in any
 // prefix finds its own, and the icon theme's lookup, which needs the hicolor
 // theme's index, is only the fallback.
@@ -55,6 +62,9 @@ static QIcon ApplicationIcon() {
                        QStringLiteral("/../share/icons/hicolor"));
     QIcon icon;
     for (const QString& size : hicolor.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        // The theme's folders are named by size, "48x48".
+        if (size.section(QLatin1Char('x'), 0, 0).toInt() > LargestWindowIcon)
+            continue;
         const QString file = hicolor.filePath(size + QStringLiteral("/apps/") + name);
         // Read as PNG outright: left to guess the format, the reader loads
         // every image plugin to ask it.
