@@ -5,7 +5,6 @@
 #include <QDBusConnectionInterface>
 #include <QDBusContext>
 #include <QDBusMessage>
-#include <QElapsedTimer>
 #include <QRegularExpression>
 #include <QTest>
 #include <QTimer>
@@ -22,9 +21,6 @@ const QString ServiceName = QStringLiteral("org.freedesktop.ScreenSaver");
 const QString ServicePath = QStringLiteral("/org/freedesktop/ScreenSaver");
 const QString ServiceConnection = QStringLiteral("fake-screensaver");
 
-// Ping must never wait on the bus; this is far above a Ping's cost and far
-// below D-Bus's 25 s call timeout.
-constexpr qint64 PromptMs = 200;
 // Comfortably longer than a pause between pings below, so a busy machine
 // does not end a lease by accident.
 constexpr auto TestLease = 600ms;
@@ -83,13 +79,17 @@ class DBusActivityTest : public QObject {
         QVERIFY(bus.registerService(ServiceName));
     }
 
-    // Pings `count` times, `gapMs` apart, checking that each returns at once.
-    static void PingRun(ActivityInhibitor& inhibitor, int count, int gapMs) {
+    // Pings `count` times, `gapMs` apart, checking that none waits on the bus.
+    // The fake service is served by this thread's event loop: a Ping that
+    // waited for its answer would either find the service already called
+    // when it returns (a wait that turns the loop) or hang until D-Bus's
+    // 25 s call timeout (a wait that does not).
+    void PingRun(ActivityInhibitor& inhibitor, int count, int gapMs) {
         for (int i = 0; i < count; ++i) {
-            QElapsedTimer clock;
-            clock.start();
+            const int asked = mService ? mService->inhibits : 0;
             inhibitor.Ping();
-            QVERIFY2(clock.elapsed() < PromptMs, "Ping waited on the bus");
+            if (mService)
+                QVERIFY2(mService->inhibits == asked, "Ping waited on the bus");
             QTest::qWait(gapMs);
         }
     }
