@@ -15,10 +15,10 @@
 
 #include <cstdint>
 #include <cstdio>
-#include <cstring>
-#include <string>
 #include <cstdlib>
+#include <cstring>
 #include <ctime>
+#include <string>
 
 extern "C" {
 struct xcb_connection_t;
