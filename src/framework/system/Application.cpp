@@ -2,11 +2,10 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QFileInfo>
 #include <QIcon>
 #include <QImageReader>
-#include <QPixmap>
 #include <QObject>
+#include <QPixmap>
 #include <algorithm>
 
 #include "BuildInfo.h"
