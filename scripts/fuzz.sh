@@ -13,7 +13,7 @@ seconds="${2:-60}"
 
 cmake -S "$root" -B "$build" -G Ninja \
   -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DQUENDLE_FUZZ=ON -DQUENDLE_BENCH=OFF >/dev/null
+  -DQUENDLE_FUZZ=ON -DQUENDLE_BENCH=OFF -DCMAKE_COMPILE_WARNING_AS_ERROR=ON >/dev/null
 cmake --build "$build" --target "$target"
 
 # New inputs go to a scratch corpus in the build tree; the seeds in the

@@ -11,11 +11,11 @@ jobs=$(nproc)
 bash scripts/setup.sh
 
 echo "== build and test"
-bash scripts/build.sh build
+bash scripts/build.sh build -DCMAKE_COMPILE_WARNING_AS_ERROR=ON
 (cd build && ctest --output-on-failure -j "$jobs")
 
 echo "== build and test under ASan and UBSan"
-bash scripts/build.sh build-asan -DCMAKE_BUILD_TYPE=Debug -DQUENDLE_SANITIZE=ON -DQUENDLE_BENCH=OFF
+bash scripts/build.sh build-asan -DCMAKE_BUILD_TYPE=Debug -DQUENDLE_SANITIZE=ON -DQUENDLE_BENCH=OFF -DCMAKE_COMPILE_WARNING_AS_ERROR=ON
 (cd build-asan &&
   ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
   UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
