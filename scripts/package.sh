@@ -10,7 +10,7 @@ build_number=${QUENDLE_BUILD_NUMBER:-$(git rev-list --count HEAD 2>/dev/null || 
 
 # The install step would otherwise build everything, tests and all; only
 # the program goes into the package.
-cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Release -DQUENDLE_BENCH=OFF \
+cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Release -DQUENDLE_BENCH=OFF -DBUILD_TESTING=OFF \
   -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON \
   -DQUENDLE_STAGE_CODE=4 -DQUENDLE_BUILD_NUMBER="$build_number" >/dev/null
 cmake --build "$dir" --target quendle
