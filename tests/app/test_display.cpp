@@ -5,7 +5,7 @@
 #include "system/Application.h"
 #include "FakeServices.h"
 #include "Pictures.h"
-#include "graphics/RecordingGraphics.h"
+#include "RecordingGraphics.h"
 #include "Startup.h"
 #include "winMain.h"
 

@@ -9,7 +9,7 @@
 #include "FakeServices.h"
 #include "graphics/Picture.h"
 #include "Pictures.h"
-#include "graphics/RecordingGraphics.h"
+#include "RecordingGraphics.h"
 #include "system/Runtime.h"
 #include "Startup.h"
 #include "winMain.h"

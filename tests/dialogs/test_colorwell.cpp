@@ -4,8 +4,8 @@
 #include <QtTest>
 
 #include "FakeServices.h"
+#include "RecordingGraphics.h"
 #include "SmartColorWell.h"
-#include "graphics/RecordingGraphics.h"
 #include "ui/Window.h"
 
 namespace {

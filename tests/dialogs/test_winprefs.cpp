@@ -6,8 +6,8 @@
 
 #include "App.h"
 #include "QuendleSession.h"
+#include "RecordingGraphics.h"
 #include "SmartColorWell.h"
-#include "graphics/RecordingGraphics.h"
 #include "system/Timer.h"
 #include "ui/Canvas.h"
 #include "ui/CheckBox.h"

@@ -1,4 +1,4 @@
-#include "graphics/RecordingGraphics.h"
+#include "RecordingGraphics.h"
 
 #include <cmath>
 
