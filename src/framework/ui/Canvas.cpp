@@ -87,7 +87,6 @@ bool Canvas::Record(DisplayList* before, bool whole) {
         Guarded([&] { Paint(g); });
         mPaintGraphics = nullptr;
     }
-    ++mPaints;
     const bool repeated = g.Finish();
     std::swap(mLog, mSpareLog);
     if (repeated)
@@ -108,7 +107,6 @@ void Canvas::Render() {
     }
     if (mStale || Outgrown()) {
         Record(nullptr, true);
-        ++mChangedPaints;
         mWidget->update();
         return;
     }
@@ -118,7 +116,6 @@ void Canvas::Render() {
     const QRegion changed = mShown->Difference(before);
     if (changed.isEmpty())
         return;
-    ++mChangedPaints;
     // One rectangle: the parts that change together (a digit, its shadow,
     // the digit beside it) lie close, and each rectangle of a region costs
     // the window system a request of its own.

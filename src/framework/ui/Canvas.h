@@ -56,11 +56,6 @@ public:
     // the next Paint. During Paint it is Paint's own surface.
     ::Graphics& Graphics();
 
-    // How many Paints ran and how many of them changed what is shown: for
-    // tests and benchmarks.
-    int Paints() const { return mPaints; }
-    int ChangedPaints() const { return mChangedPaints; }
-
 private:
     friend class CanvasWidget;
     // Runs Paint. Unless it repeated the last Paint call for call, which
@@ -90,6 +85,4 @@ private:
     bool mRenderQueued = false;
     // The list shown holds no Paint since the window was last on the screen.
     bool mStale = true;
-    int mPaints = 0;
-    int mChangedPaints = 0;
 };
