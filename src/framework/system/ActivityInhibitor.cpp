@@ -7,6 +7,8 @@
 #include <QDBusPendingReply>
 #include <QGuiApplication>
 
+#include "system/Services.h"
+
 #if QT_CONFIG(xcb)
 #include <xcb/xcb.h>
 #endif
@@ -48,10 +50,10 @@ void ResetX11ScreenSaver() {
 
 ActivityInhibitor::ActivityInhibitor(std::chrono::milliseconds lease, const QString& busName,
                                      QObject* parent)
-    : QObject(parent), ResetScreenSaver(ResetX11ScreenSaver), mBusName(busName) {
+    : QObject(parent), ResetScreenSaver(ResetX11ScreenSaver), mBusName(busName),
+      mLeaseLength(lease) {
     mLease.setSingleShot(true);
-    mLease.setInterval(lease);
-    connect(&mLease, &QTimer::timeout, this, &ActivityInhibitor::LeaseEnded);
+    connect(&mLease, &QTimer::timeout, this, &ActivityInhibitor::CheckLease);
 }
 
 ActivityInhibitor::~ActivityInhibitor() {
@@ -74,7 +76,9 @@ ActivityInhibitor::~ActivityInhibitor() {
 void ActivityInhibitor::Ping() {
     if (ResetScreenSaver)
         ResetScreenSaver();
-    mLease.start();
+    mLastPing = TheServices().Microseconds();
+    if (TheServices().TimersRunThemselves())
+        mLease.start(mLeaseLength);
     switch (mState) {
     case State::Idle:
         AskForInhibit();
@@ -111,7 +115,7 @@ void ActivityInhibitor::InhibitAnswered(QDBusPendingCallWatcher* watcher) {
     if (reply.isError()) {
         // Stay refused until the run ends, rather than asking a missing
         // service four times a second.
-        mState = mLease.isActive() ? State::Refused : State::Idle;
+        mState = mReleaseOnAnswer ? State::Idle : State::Refused;
         return;
     }
     if (mReleaseOnAnswer) {
@@ -121,6 +125,18 @@ void ActivityInhibitor::InhibitAnswered(QDBusPendingCallWatcher* watcher) {
     }
     mCookie = reply.value();
     mState = State::Holding;
+}
+
+void ActivityInhibitor::CheckLease() {
+    using Microseconds = std::chrono::duration<double, std::micro>;
+    const Microseconds left = mLeaseLength - Microseconds(TheServices().Microseconds() - mLastPing);
+    if (left > Microseconds::zero()) {
+        // Not yet: a coarse timer may go off a little early.
+        if (TheServices().TimersRunThemselves())
+            mLease.start(std::chrono::ceil<std::chrono::milliseconds>(left));
+        return;
+    }
+    LeaseEnded();
 }
 
 void ActivityInhibitor::LeaseEnded() {

@@ -28,6 +28,10 @@ class ActivityInhibitor : public QObject {
     ~ActivityInhibitor() override;
 
     void Ping();
+    // Ends the lease once no Ping has come for its length on the services'
+    // clock. The lease's timer calls it; under a test's services timers do
+    // not run by themselves, and the test calls it after moving the clock.
+    void CheckLease();
 
     // Resets the X screensaver's idle time: on X11 one request to the X
     // server, elsewhere nothing. Tests count the calls in its place.
@@ -46,7 +50,9 @@ class ActivityInhibitor : public QObject {
     void LeaseEnded();
 
     QString mBusName;
+    std::chrono::milliseconds mLeaseLength;
     QTimer mLease;
+    double mLastPing = 0; // on the services' clock, in microseconds
     State mState = State::Idle;
     // The lease ended while the answer was on its way: give the cookie
     // back as soon as it comes.

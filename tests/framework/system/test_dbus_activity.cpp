@@ -1,17 +1,20 @@
 // Runs on a private session bus (the test registration wraps it in
 // dbus-run-session). A stand-in screensaver service lives on a second bus
-// connection, so every call really crosses the bus.
+// connection, so every call really crosses the bus. The lease runs on the
+// fake clock: the test moves the clock and fires the lease's timer.
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 #include <QDBusContext>
 #include <QDBusMessage>
+#include <QDBusPendingCallWatcher>
 #include <QRegularExpression>
+#include <QSignalSpy>
 #include <QTest>
-#include <QTimer>
 
 #include <chrono>
 #include <memory>
 
+#include "FakeServices.h"
 #include "system/ActivityInhibitor.h"
 
 using namespace std::chrono_literals;
@@ -19,11 +22,12 @@ using namespace std::chrono_literals;
 namespace {
 const QString ServiceName = QStringLiteral("org.freedesktop.ScreenSaver");
 const QString ServicePath = QStringLiteral("/org/freedesktop/ScreenSaver");
+const QString ServiceInterface = QStringLiteral("org.freedesktop.ScreenSaver");
 const QString ServiceConnection = QStringLiteral("fake-screensaver");
 
-// Comfortably longer than a pause between pings below, so a busy machine
-// does not end a lease by accident.
-constexpr auto TestLease = 600ms;
+constexpr auto Lease = ActivityInhibitor::DefaultLease;
+// A running count pings four times a second.
+constexpr auto Gap = 250ms;
 } // namespace
 
 class FakeScreenSaver : public QObject, protected QDBusContext {
@@ -36,7 +40,14 @@ class FakeScreenSaver : public QObject, protected QDBusContext {
     QString lastApplication;
     QString lastReason;
     bool refuse = false;
-    int answerDelayMs = 0;
+    // Inhibit's answers wait until SendHeldAnswers: on their way meanwhile.
+    bool holdAnswers = false;
+
+    void SendHeldAnswers() {
+        for (const QDBusMessage& answer : std::as_const(mHeld))
+            QDBusConnection(ServiceConnection).send(answer);
+        mHeld.clear();
+    }
 
   public Q_SLOTS:
     uint Inhibit(const QString& application, const QString& reason) {
@@ -49,25 +60,28 @@ class FakeScreenSaver : public QObject, protected QDBusContext {
         }
         const uint cookie = mNextCookie++;
         issued << cookie;
-        if (answerDelayMs > 0) {
+        if (holdAnswers) {
             setDelayedReply(true);
-            const QDBusMessage answer = message().createReply(cookie);
-            QTimer::singleShot(answerDelayMs, this,
-                               [bus = connection(), answer]() mutable { bus.send(answer); });
+            mHeld << message().createReply(cookie);
         }
         return cookie;
     }
 
     void UnInhibit(uint cookie) { released << cookie; }
 
+    // Answered at once, in its turn after the calls that came before it.
+    void RoundTrip() {}
+
   private:
     uint mNextCookie = 7001;
+    QList<QDBusMessage> mHeld;
 };
 
 class DBusActivityTest : public QObject {
     Q_OBJECT
 
   private:
+    std::unique_ptr<FakeServices> mFake;
     std::unique_ptr<FakeScreenSaver> mService;
 
     void StartService() {
@@ -79,25 +93,63 @@ class DBusActivityTest : public QObject {
         QVERIFY(bus.registerService(ServiceName));
     }
 
-    // Pings `count` times, `gapMs` apart, checking that none waits on the bus.
-    // The fake service is served by this thread's event loop: a Ping that
-    // waited for its answer would either find the service already called
-    // when it returns (a wait that turns the loop) or hang until D-Bus's
-    // 25 s call timeout (a wait that does not).
-    void PingRun(ActivityInhibitor& inhibitor, int count, int gapMs) {
+    void Advance(std::chrono::milliseconds time) {
+        mFake->advanceSeconds(std::chrono::duration<double>(time).count());
+    }
+
+    // Calls the service from the inhibitor's bus connection and waits for
+    // the answer. Calls travel in order and the service answers them in
+    // order, so once it is back, every call the inhibitor made has reached
+    // the service and every answer the service gave has reached the
+    // inhibitor. Without the service, the bus answers in its place.
+    void RoundTrip() {
+        const QDBusMessage call = QDBusMessage::createMethodCall(
+            ServiceName, ServicePath, ServiceInterface, QStringLiteral("RoundTrip"));
+        QDBusPendingCallWatcher watcher(QDBusConnection::sessionBus().asyncCall(call));
+        QSignalSpy back(&watcher, &QDBusPendingCallWatcher::finished);
+        QVERIFY(back.wait(5000));
+    }
+
+    // Pings `count` times, a gap apart on the clock, firing the lease's
+    // timer in every gap; each Ping's calls and answers cross the bus
+    // before the next. None may wait on the bus: the fake service is served
+    // by this thread's event loop, so a Ping that waited for its answer
+    // would either find the service already called when it returns (a wait
+    // that turns the loop) or hang until D-Bus's 25 s call timeout (a wait
+    // that does not).
+    void PingRun(ActivityInhibitor& inhibitor, int count) {
         for (int i = 0; i < count; ++i) {
+            if (i > 0) {
+                Advance(Gap);
+                inhibitor.CheckLease();
+            }
             const int asked = mService ? mService->inhibits : 0;
             inhibitor.Ping();
             if (mService)
                 QVERIFY2(mService->inhibits == asked, "Ping waited on the bus");
-            QTest::qWait(gapMs);
+            RoundTrip();
         }
+    }
+
+    // Moves the clock to the end of the lease from the last Ping, firing
+    // its timer a millisecond before, when nothing may be given back yet,
+    // and at the end.
+    void RunOutTheLease(ActivityInhibitor& inhibitor) {
+        const qsizetype released = mService ? mService->released.size() : 0;
+        Advance(Lease - 1ms);
+        inhibitor.CheckLease();
+        RoundTrip();
+        if (mService)
+            QVERIFY2(mService->released.size() == released, "the lease ended early");
+        Advance(1ms);
+        inhibitor.CheckLease();
     }
 
   private Q_SLOTS:
     void init() {
         // The inhibitor must stay quiet whatever the bus does.
         QTest::failOnWarning(QRegularExpression(QStringLiteral(".*")));
+        mFake = std::make_unique<FakeServices>();
     }
 
     void cleanup() {
@@ -108,95 +160,114 @@ class DBusActivityTest : public QObject {
         }
         QDBusConnection::disconnectFromBus(ServiceConnection);
         mService.reset();
+        mFake.reset();
     }
 
     void aRunOfPingsHoldsOneInhibitionUntilThePingsStop() {
         StartService();
-        ActivityInhibitor inhibitor(TestLease);
+        ActivityInhibitor inhibitor;
         int resets = 0;
         inhibitor.ResetScreenSaver = [&resets] { ++resets; };
 
-        PingRun(inhibitor, 12, 100);
-        QCOMPARE(resets, 12); // an X screensaver timeout may be shorter than any interval
+        PingRun(inhibitor, 12); // longer than two leases
+        QCOMPARE(resets, 12);   // an X screensaver timeout may be shorter than any interval
         QCOMPARE(mService->inhibits, 1);
         QVERIFY(mService->released.isEmpty());
         QVERIFY(!mService->lastApplication.isEmpty());
         QVERIFY(!mService->lastReason.isEmpty());
 
-        QTRY_COMPARE_WITH_TIMEOUT(mService->released.size(), 1, 5000);
-        QCOMPARE(mService->released.first(), mService->issued.first());
+        RunOutTheLease(inhibitor);
+        RoundTrip();
+        QCOMPARE(mService->released, mService->issued);
 
         // The next run asks afresh and gives back its own cookie.
-        PingRun(inhibitor, 3, 100);
+        PingRun(inhibitor, 3);
         QCOMPARE(mService->inhibits, 2);
-        QCOMPARE(mService->issued.size(), 2);
-        QVERIFY(mService->issued.at(1) != mService->issued.at(0));
-        QTRY_COMPARE_WITH_TIMEOUT(mService->released.size(), 2, 5000);
-        QCOMPARE(mService->released.at(1), mService->issued.at(1));
+        RunOutTheLease(inhibitor);
+        RoundTrip();
+        QCOMPARE(mService->released, mService->issued);
+    }
+
+    // The one test where the lease's timer runs by itself, as in the
+    // program: a lease of no length ends at the next turn of the loop.
+    void theLeaseEndsByItselfWhereTimersRun() {
+        StartService();
+        mFake.reset();
+        ActivityInhibitor inhibitor(0ms);
+        inhibitor.Ping();
+        QTRY_COMPARE(mService->released.size(), 1);
+        QCOMPARE(mService->released, mService->issued);
     }
 
     void aLeaseEndingBeforeTheCookieComesReleasesItOnArrival() {
         StartService();
-        mService->answerDelayMs = 500;
-        ActivityInhibitor inhibitor(100ms);
+        mService->holdAnswers = true;
+        ActivityInhibitor inhibitor;
 
-        inhibitor.Ping();
-        QTRY_COMPARE_WITH_TIMEOUT(mService->released.size(), 1, 5000);
-        QCOMPARE(mService->released.first(), mService->issued.first());
+        PingRun(inhibitor, 1);
+        RunOutTheLease(inhibitor);
+        RoundTrip();
+        QVERIFY(mService->released.isEmpty()); // nothing to give back yet
+        mService->SendHeldAnswers();
+        QTRY_COMPARE(mService->released.size(), 1);
+        QCOMPARE(mService->released, mService->issued);
         QCOMPARE(mService->inhibits, 1);
     }
 
     void aPingWhileTheAnswerIsOnItsWayKeepsTheInhibition() {
         StartService();
-        mService->answerDelayMs = 800;
-        ActivityInhibitor inhibitor(200ms);
+        mService->holdAnswers = true;
+        ActivityInhibitor inhibitor;
 
-        inhibitor.Ping();
-        QTest::qWait(400);           // the lease ends with the answer still out
-        PingRun(inhibitor, 10, 100); // the answer arrives in the middle of these
+        PingRun(inhibitor, 1);
+        RunOutTheLease(inhibitor); // the lease ends with the answer still out
+        PingRun(inhibitor, 2);
+        mService->SendHeldAnswers(); // the answer arrives in the middle of a run
+        PingRun(inhibitor, 2);
         QCOMPARE(mService->inhibits, 1);
         QVERIFY(mService->released.isEmpty());
 
-        QTRY_COMPARE_WITH_TIMEOUT(mService->released.size(), 1, 5000);
-        QCOMPARE(mService->released.first(), mService->issued.first());
+        RunOutTheLease(inhibitor);
+        RoundTrip();
+        QCOMPARE(mService->released, mService->issued);
     }
 
     void destructionGivesBackAHeldInhibition() {
         StartService();
-        auto inhibitor = std::make_unique<ActivityInhibitor>(10s);
-        inhibitor->Ping();
-        QTRY_COMPARE(mService->inhibits, 1);
-        QTest::qWait(200); // lets the cookie reach the inhibitor
+        auto inhibitor = std::make_unique<ActivityInhibitor>();
+        PingRun(*inhibitor, 1); // the cookie has come
+        QVERIFY(mService->released.isEmpty());
 
         inhibitor.reset();
-        QTRY_COMPARE_WITH_TIMEOUT(mService->released.size(), 1, 5000);
-        QCOMPARE(mService->released.first(), mService->issued.first());
+        RoundTrip();
+        QCOMPARE(mService->released, mService->issued);
     }
 
     void destructionGivesBackACookieStillOnItsWay() {
         StartService();
-        mService->answerDelayMs = 300;
-        auto inhibitor = std::make_unique<ActivityInhibitor>(10s);
-        inhibitor->Ping();
-        QTRY_COMPARE(mService->inhibits, 1);
+        mService->holdAnswers = true;
+        auto inhibitor = std::make_unique<ActivityInhibitor>();
+        PingRun(*inhibitor, 1);
 
         inhibitor.reset();
-        QTRY_COMPARE_WITH_TIMEOUT(mService->released.size(), 1, 5000);
-        QCOMPARE(mService->released.first(), mService->issued.first());
+        mService->SendHeldAnswers();
+        QTRY_COMPARE(mService->released.size(), 1);
+        QCOMPARE(mService->released, mService->issued);
     }
 
     void withoutTheServiceAPingIsPromptAndSilent() {
         QVERIFY(!QDBusConnection::sessionBus().interface()->isServiceRegistered(ServiceName));
-        ActivityInhibitor inhibitor(200ms);
-        PingRun(inhibitor, 6, 50);
-        QTest::qWait(400); // past the lease: nothing left to release
+        ActivityInhibitor inhibitor;
+        PingRun(inhibitor, 6);
+        RunOutTheLease(inhibitor); // nothing to give back
 
         // A service that shows up later is used by the next run.
         StartService();
-        PingRun(inhibitor, 2, 50);
+        PingRun(inhibitor, 2);
         QCOMPARE(mService->inhibits, 1);
-        QTRY_COMPARE_WITH_TIMEOUT(mService->released.size(), 1, 5000);
-        QCOMPARE(mService->released.first(), mService->issued.first());
+        RunOutTheLease(inhibitor);
+        RoundTrip();
+        QCOMPARE(mService->released, mService->issued);
     }
 
     void withoutABusAPingIsPromptAndSilent() {
@@ -205,10 +276,13 @@ class DBusActivityTest : public QObject {
             QDBusConnection::connectToBus(QStringLiteral("unix:path=/nonexistent/bus"), name);
         QVERIFY(!dead.isConnected());
         {
-            ActivityInhibitor inhibitor(100ms, name);
-            PingRun(inhibitor, 6, 50);
-            QTest::qWait(200);
-            PingRun(inhibitor, 2, 50);
+            ActivityInhibitor inhibitor(Lease, name);
+            int resets = 0;
+            inhibitor.ResetScreenSaver = [&resets] { ++resets; };
+            PingRun(inhibitor, 6);
+            RunOutTheLease(inhibitor);
+            PingRun(inhibitor, 2);
+            QCOMPARE(resets, 8); // the X screensaver is reset all the same
         }
         QDBusConnection::disconnectFromBus(name);
     }
@@ -216,18 +290,18 @@ class DBusActivityTest : public QObject {
     void aRefusalIsSilentAndNotRepeatedWithinARun() {
         StartService();
         mService->refuse = true;
-        ActivityInhibitor inhibitor(300ms);
+        ActivityInhibitor inhibitor;
 
-        PingRun(inhibitor, 8, 50);
-        QTest::qWait(200); // the refusal has long arrived
+        PingRun(inhibitor, 8);
         QCOMPARE(mService->inhibits, 1);
 
         // Once the run is over, the next one asks again.
-        QTest::qWait(400);
+        RunOutTheLease(inhibitor);
         mService->refuse = false;
-        PingRun(inhibitor, 2, 50);
+        PingRun(inhibitor, 2);
         QCOMPARE(mService->inhibits, 2);
-        QTRY_COMPARE_WITH_TIMEOUT(mService->released.size(), 1, 5000);
+        RunOutTheLease(inhibitor);
+        RoundTrip();
         QCOMPARE(mService->released, mService->issued);
     }
 };
