@@ -36,6 +36,19 @@ void click(RectControl* control) {
     QTest::mouseClick(control->Widget(), Qt::LeftButton, {}, QPoint(5, control->Height() / 2));
 }
 
+// A click that waits in the event queue, as one made while the program is busy.
+void postClick(RectControl* control) {
+    QWidget* widget = control->Widget();
+    const QPoint at(5, control->Height() / 2);
+    QCoreApplication::postEvent(widget,
+                                new QMouseEvent(QEvent::MouseButtonPress, at, widget->mapToGlobal(at),
+                                                Qt::LeftButton, Qt::LeftButton, Qt::NoModifier));
+    QCoreApplication::postEvent(widget,
+                                new QMouseEvent(QEvent::MouseButtonRelease, at,
+                                                widget->mapToGlobal(at), Qt::LeftButton,
+                                                Qt::NoButton, Qt::NoModifier));
+}
+
 void settle() {
     for (int i = 0; i < 5; ++i)
         QCoreApplication::processEvents();
@@ -264,19 +277,10 @@ class WinPrefsTest : public QObject {
         QVERIFY(s->cItalic->Value());
     }
 
-    // The window manager may offer a close box the sheet does not have.
-    void returnPressesOKAndEscapeOrACloseBoxCancel() {
+    void returnPressesOKAndEscapeCancels() {
         winPrefs* s = open();
         click(s->cItalic);
         QTest::keyClick(s->cItalic->Widget(), Qt::Key_Escape);
-        QVERIFY(s->IsClosed());
-        QVERIFY(!TheApp().Pref_Italic);
-        s = open();
-        click(s->cItalic);
-        // As the window manager asks: a close event from outside.
-        QCloseEvent close;
-        QSpontaneKeyEvent::setSpontaneous(&close);
-        qApp->notify(s->Host(), &close);
         QVERIFY(s->IsClosed());
         QVERIFY(!TheApp().Pref_Italic);
         s = open();
@@ -287,11 +291,56 @@ class WinPrefsTest : public QObject {
         QVERIFY(TheApp().Pref_SuspendScreensaver);
     }
 
+    // The window manager may offer a close box the sheet does not have: it
+    // is Cancel, and the sheet is gone after it, so that the next opening
+    // shows the saved settings and OK saves nothing that was abandoned.
+    void aCloseBoxCancelsAndTheNextSheetIsNew() {
+        winPrefs* s = open();
+        click(s->cBold);
+        click(s->cItalic);
+        s->Timer1->Fire();
+        CloseFromTitleBar(*s);
+        QVERIFY(s->IsClosed());
+        QVERIFY(!s->Host()->isVisible());
+        QVERIFY(TheApp().Pref_Bold && !TheApp().Pref_Italic);
+        s = open();
+        QVERIFY(s->cBold->Value() && !s->cItalic->Value());
+        QCOMPARE(previewDigits(s).text, QString("12:34:56"));
+        s->bOK->Push();
+        TheApp().Pref_Italic = true;
+        w->ReadPrefs();
+        QVERIFY(!TheApp().Pref_Italic);
+    }
+
+    // OK's save yields to the event loop once per entry. What was pressed
+    // meanwhile (Cancel, Escape, OK again) reaches a sheet that is closing
+    // and does nothing: the settings are those saved, and the sheet is
+    // not deleted under OK (the sanitizer build would see that).
+    void pressesWhileOKSavesDoNothing() {
+        winPrefs* s = open();
+        click(s->cItalic);
+        for (RectControl* control : QList<RectControl*>{s->bCancel, s->cBold})
+            postClick(control);
+        for (Qt::Key key : {Qt::Key_Escape, Qt::Key_Return})
+            QCoreApplication::postEvent(s->cBold->Widget(),
+                                        new QKeyEvent(QEvent::KeyPress, key, Qt::NoModifier));
+        s->bOK->Push();
+        QVERIFY(s->IsClosed());
+        QVERIFY(TheApp().Pref_Italic && TheApp().Pref_Bold);
+        TheApp().Pref_Italic = false;
+        w->ReadPrefs();
+        QVERIFY(TheApp().Pref_Italic && TheApp().Pref_Bold);
+        settle();
+        QCOMPARE(sheetCount(), 0);
+    }
+
+    // The push buttons take part, by TabIndex within their parent.
     void tabReachesTheFocusableControlsInOrder() {
         winPrefs* s = open();
-        s->pFont->SetFocus();
-        for (RectControl* next :
-             QList<RectControl*>{s->cBold, s->cItalic, s->cSuspend, s->cShadow, s->pFont}) {
+        QVERIFY(s->pFont->HasFocus());
+        for (RectControl* next : QList<RectControl*>{s->cBold, s->cItalic, s->bCancel, s->bOK,
+                                                      s->cSuspend, s->cShadow, s->bDefaults,
+                                                      s->pFont}) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             QCOMPARE(QApplication::focusWidget(), next->Widget());
         }
