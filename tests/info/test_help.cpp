@@ -59,6 +59,7 @@ private slots:
         QCOMPARE(styleOf(field, "Timer/Set..."), QString("i12"));
         QCOMPARE(styleOf(field, "Choose"), QString("12"));
         QCOMPARE(styleOf(field, "Suspend Screensaver"), QString("i12"));
+        QCOMPARE(styleOf(field, "Ctrl+T"), QString("i12"));
     }
 
     void aSecondCommandBringsAMinimisedWindowBack() {
