@@ -270,6 +270,7 @@ private slots:
             {"0080ff", RGB(0, 128, 255), 0}, // a new text, but the same colour
             {"#F00", RGB(0, 15, 0), 1},
             {"xyz", RGB(0, 0, 0), 1},
+            {"#12#34", RGB(0, 0, 0x12), 1},    // only the first "#" goes
             {"#1000000", RGB(255, 0, 0), 1}, // past &hFFFFFF: red stops at 255
         };
         for (const auto& step : steps) {

@@ -14,6 +14,7 @@
 #include "ui/GroupBox.h"
 #include "ui/PopupMenu.h"
 #include "ui/PushButton.h"
+#include "ui/StaticText.h"
 #include "winMain.h"
 #include "winPrefs.h"
 
@@ -104,6 +105,16 @@ class WinPrefsTest : public QObject {
         return {app.Color_Background, app.Color_Font, app.Color_Shadow, app.Color_LastMin,
                 app.Color_Last10Sec};
     }
+    // All ten settings in one text: the five options, then the colours.
+    QString settings() {
+        const App& app = TheApp();
+        QStringList parts{app.Pref_Font, QString::number(app.Pref_Bold),
+                          QString::number(app.Pref_Italic), QString::number(app.Pref_UseShadow),
+                          QString::number(app.Pref_SuspendScreensaver)};
+        for (Color c : colours())
+            parts << QString::number(c.Value(), 16);
+        return parts.join('|');
+    }
     QList<Color> defaultColours() {
         return {RGB(0x9F, 0x9F, 0x9F), RGB(0, 0, 0), RGB(0xFF, 0xFF, 0xFF), RGB(0xCF, 0, 0),
                 RGB(0xFF, 0, 0)};
@@ -143,6 +154,58 @@ class WinPrefsTest : public QObject {
         QCOMPARE(
             QRect(s->cvTime->Left(), s->cvTime->Top(), s->cvTime->Width(), s->cvTime->Height()),
             QRect(35, 339, 375, 138));
+    }
+
+    void everyControlStandsWhereTheDesignPutsIt() {
+        const struct {
+            const char* name;
+            const char* parent; // "" for the window
+            QRect bounds;       // in window coordinates
+            const char* text;
+        } design[] = {
+            {"gSource", "", {20, 14, 405, 90}, "Font Options"},
+            {"StaticText1", "gSource", {35, 42, 45, 20}, "Font:"},
+            {"pFont", "gSource", {92, 42, 210, 20}, ""},
+            {"cBold", "gSource", {34, 74, 70, 20}, "Bold"},
+            {"cItalic", "gSource", {116, 74, 70, 20}, "Italic"},
+            {"bCancel", "", {253, 567, 80, 22}, "Cancel"},
+            {"bOK", "", {345, 567, 80, 22}, "OK"},
+            {"GroupBox1", "", {20, 504, 405, 51}, "Other Options"},
+            {"cSuspend", "GroupBox1", {35, 528, 377, 20},
+             "Suspend Screensaver while timer is running"},
+            {"GroupBox2", "", {20, 116, 405, 187}, "Color Options"},
+            {"cBackground", "GroupBox2", {35, 146, 32, 32}, ""},
+            {"StaticText4", "GroupBox2", {101, 149, 95, 20}, "Background"},
+            {"cFont", "GroupBox2", {202, 146, 32, 32}, ""},
+            {"StaticText3", "GroupBox2", {268, 149, 95, 20}, "Font"},
+            {"cDropshadow", "GroupBox2", {202, 222, 32, 32}, ""},
+            {"StaticText2", "GroupBox2", {268, 229, 95, 20}, "Drop Shadow"},
+            {"cShadow", "GroupBox2", {35, 229, 151, 20}, "Use Drop Shadow"},
+            {"StaticText5", "GroupBox2", {268, 187, 130, 20}, "Last 10 Seconds"},
+            {"cLast10Sec", "GroupBox2", {202, 184, 32, 32}, ""},
+            {"StaticText6", "GroupBox2", {101, 187, 95, 20}, "Last Minute"},
+            {"cLastMin", "GroupBox2", {35, 184, 32, 32}, ""},
+            {"bDefaults", "GroupBox2", {35, 266, 103, 22}, "Use Defaults"},
+            {"GroupBox3", "", {20, 315, 405, 177}, "Preview"},
+            {"cvTime", "GroupBox3", {35, 339, 375, 138}, ""},
+        };
+        winPrefs* s = open();
+        for (const auto& row : design) {
+            auto& control = s->Find<RectControl>(row.name);
+            QCOMPARE(control.Parent() ? control.Parent()->Name() : QString(), QString(row.parent));
+            QCOMPARE(QRect(control.Left(), control.Top(), control.Width(), control.Height()),
+                     row.bounds);
+            QString text;
+            if (auto* group = dynamic_cast<GroupBox*>(&control))
+                text = group->Caption();
+            else if (auto* box = dynamic_cast<CheckBox*>(&control))
+                text = box->Caption();
+            else if (auto* button = dynamic_cast<PushButton*>(&control))
+                text = button->Caption();
+            else if (auto* label = dynamic_cast<StaticText*>(&control))
+                text = label->Text();
+            QCOMPARE(text, QString(row.text));
+        }
     }
 
     void theStoredFontIsMatchedToItsLastEqualRow_data() {
@@ -192,6 +255,13 @@ class WinPrefsTest : public QObject {
         QVERIFY(previewDigits(s).bold);
         settle();
         QCOMPARE(s->cvTime->Paints(), previewPaints + 1);
+        // The other boxes repaint the preview at once as well.
+        click(s->cItalic);
+        settle();
+        click(s->cShadow);
+        settle();
+        QVERIFY(TheApp().Pref_Italic && !TheApp().Pref_UseShadow);
+        QCOMPARE(s->cvTime->Paints(), previewPaints + 3);
         QCOMPARE(mainCanvas.Paints(), mainPaints);
         QVERIFY(!w->IsRunning && !w->IsDone);
         w->Find<Timer>("Timer1").Fire();
@@ -200,6 +270,7 @@ class WinPrefsTest : public QObject {
         s->bCancel->Push();
         QVERIFY(s->IsClosed());
         QVERIFY(!TheApp().Pref_Bold);
+        QVERIFY(!TheApp().Pref_Italic && TheApp().Pref_UseShadow);
     }
 
     void theScreensaverOptionWaitsForOK() {
@@ -215,16 +286,32 @@ class WinPrefsTest : public QObject {
         QVERIFY(TheApp().Pref_SuspendScreensaver);
     }
 
-    void useDefaultsThenCancelPutsTheColoursBack() {
+    // "Use Defaults" changes the five colours and nothing else; Cancel then
+    // puts back every one of the ten settings, whatever was edited.
+    void useDefaultsTouchesOnlyTheColoursAndCancelPutsAllTenBack() {
         setColours();
-        TheApp().Pref_Bold = false;
+        App& app = TheApp();
+        app.Pref_Font = "Mono";
+        app.Pref_Bold = false;
+        app.Pref_Italic = true;
+        app.Pref_UseShadow = false;
+        app.Pref_SuspendScreensaver = true;
+        const QString before = settings();
         winPrefs* s = open();
         s->bDefaults->Push();
         QCOMPARE(colours(), defaultColours());
         QCOMPARE(s->cLastMin->getColor(), RGB(0xCF, 0, 0));
+        QCOMPARE(settings().section('|', 0, 4), before.section('|', 0, 4));
+        QVERIFY(!s->cBold->Value() && s->cItalic->Value() && !s->cShadow->Value());
+
+        s->pFont->SetListIndex(0);
+        click(s->cBold);
+        click(s->cItalic);
+        click(s->cShadow);
+        click(s->cSuspend);
+        QVERIFY(app.Pref_Font != "Mono" && app.Pref_Bold && !app.Pref_Italic && app.Pref_UseShadow);
         s->bCancel->Push();
-        QCOMPARE(colours(), QList<Color>({kBackground, kDigits, kShadow, kLastMin, kLast10}));
-        QVERIFY(!TheApp().Pref_Bold);
+        QCOMPARE(settings(), before);
     }
 
     void useDefaultsThenOKSavesTheDefaultColoursOnly() {
