@@ -1,4 +1,4 @@
-#!/bin/sh
+#!/usr/bin/env bash
 # Runs the real program under Xvfb for 60 seconds and prints the CPU time it
 # spent in that minute and its peak memory.
 #
@@ -8,6 +8,7 @@
 # and starts the count before the minute begins; "paused" measures the
 # paused window, which repaints four times a second all the same.
 set -eu
+source "$(dirname "${BASH_SOURCE[0]}")/../scripts/xvfb.sh"
 
 BUILD=${1:-build}
 MODE=${2:-count}
@@ -18,25 +19,22 @@ EXE="$BUILD/bin/quendle"
 command -v Xvfb >/dev/null || { echo "Xvfb is not installed" >&2; exit 1; }
 command -v xdotool >/dev/null || { echo "xdotool is not installed" >&2; exit 1; }
 
-# A free display number and a private settings folder, so the user's own
-# settings are neither read nor touched.
-NUM=90
-while [ -e "/tmp/.X$NUM-lock" ]; do NUM=$((NUM + 1)); done
+# A private settings folder, so the user's own settings are neither read
+# nor touched.
 HOME_DIR=$(mktemp -d)
-Xvfb ":$NUM" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
-XVFB=$!
+XVFB_PID=
 APP=
 WM=
 cleanup() {
     [ -n "$APP" ] && kill "$APP" 2>/dev/null || true
     [ -n "$WM" ] && kill "$WM" 2>/dev/null || true
-    kill "$XVFB" 2>/dev/null || true
+    [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null || true
     rm -rf "$HOME_DIR"
 }
 trap cleanup EXIT INT TERM
-sleep 1
+start_xvfb 1280x800x24
 
-export DISPLAY=":$NUM" XDG_CONFIG_HOME="$HOME_DIR/config" XDG_RUNTIME_DIR="$HOME_DIR"
+export XDG_CONFIG_HOME="$HOME_DIR/config" XDG_RUNTIME_DIR="$HOME_DIR"
 export QT_QPA_PLATFORM=xcb
 # A window manager gives the sheet the keyboard focus as a desktop would.
 if command -v openbox >/dev/null; then

@@ -4,14 +4,14 @@
 # counting down an hour: CPU at 450 x 150 and full screen, peak memory at
 # both sizes, and the time from start to the first frame with digits.
 #
-#   bench/side_by_side.sh [build-dir] [display-number]
+#   bench/side_by_side.sh [build-dir]
 #
 # QUENDLE_BENCH_SMALL and QUENDLE_BENCH_FULL set the seconds measured at
 # each size (30 and 10), QUENDLE_BENCH_STARTS the start-ups timed (15).
 set -euo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/../scripts/xvfb.sh"
 
 BUILD=$(cd "${1:-build}" && pwd)
-NUM=${2:-75}
 SMALL_SECONDS=${QUENDLE_BENCH_SMALL:-30}
 FULL_SECONDS=${QUENDLE_BENCH_FULL:-10}
 STARTS=${QUENDLE_BENCH_STARTS:-15}
@@ -24,7 +24,6 @@ done
 for tool in Xvfb openbox xdotool dbus-daemon; do
     command -v "$tool" >/dev/null || { echo "$tool is not installed" >&2; exit 1; }
 done
-[ -e "/tmp/.X$NUM-lock" ] && { echo "display :$NUM is taken" >&2; exit 1; }
 
 WORK=$(mktemp -d)
 PIDS=()
@@ -37,11 +36,10 @@ cleanup() {
 }
 trap cleanup EXIT INT TERM
 
-Xvfb ":$NUM" -screen 0 3840x2160x24 -nolisten tcp >/dev/null 2>&1 &
-PIDS+=($!)
-export DISPLAY=":$NUM" HOME="$WORK/home" XDG_CONFIG_HOME="$WORK/config" XDG_RUNTIME_DIR="$WORK"
+start_xvfb 3840x2160x24
+PIDS+=("$XVFB_PID")
+export HOME="$WORK/home" XDG_CONFIG_HOME="$WORK/config" XDG_RUNTIME_DIR="$WORK"
 mkdir -p "$HOME" "$XDG_CONFIG_HOME"
-for _ in $(seq 50); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
 dbus-daemon --session --nofork --address="unix:path=$WORK/bus" >/dev/null 2>&1 &
 PIDS+=($!)
 export DBUS_SESSION_BUS_ADDRESS="unix:path=$WORK/bus"

@@ -1,8 +1,23 @@
 #!/usr/bin/env bash
-# Configures and builds into the folder given (default: build).
+# Configures and builds into the folder given (default: build):
+#   scripts/build.sh [FOLDER] [--target NAME]... [-DNAME=VALUE]...
+# Everything, or with --target only that target and what it needs; the
+# other arguments go to the configuration.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 dir=${1:-build}
 shift || true
-cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
-cmake --build "$dir"
+configure=()
+targets=()
+while [ $# -gt 0 ]; do
+  if [ "$1" = --target ]; then
+    [ $# -ge 2 ] || { echo "build.sh: --target needs a target's name" >&2; exit 2; }
+    targets+=(--target "$2")
+    shift 2
+  else
+    configure+=("$1")
+    shift
+  fi
+done
+cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "${configure[@]}" >/dev/null
+cmake --build "$dir" "${targets[@]}"

@@ -19,7 +19,8 @@ deb=$(bash scripts/package.sh | tail -n 1)
 contents=$(dpkg-deb -c "$deb" | awk '{ print $NF }')
 expected=(./usr/bin/quendle
           ./usr/share/applications/$id.desktop
-          ./usr/share/metainfo/$id.metainfo.xml)
+          ./usr/share/metainfo/$id.metainfo.xml
+          ./usr/share/doc/quendle/copyright)
 for size in 16 24 32 48 64 128 256; do
   expected+=("./usr/share/icons/hicolor/${size}x${size}/apps/$id.png")
 done

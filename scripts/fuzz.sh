@@ -10,7 +10,9 @@ root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="$root/build-fuzz"
 target="${1:-fuzz_prefs}"
 seconds="${2:-60}"
+[[ "$seconds" =~ ^[1-9][0-9]*$ ]] || { echo "fuzz.sh: SECONDS must be a whole number above 0, not '$seconds'" >&2; exit 2; }
 
+echo "$target: building it with clang's libFuzzer in $build"
 cmake -S "$root" -B "$build" -G Ninja \
   -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DQUENDLE_FUZZ=ON -DQUENDLE_BENCH=OFF -DCMAKE_COMPILE_WARNING_AS_ERROR=ON >/dev/null
@@ -32,10 +34,24 @@ export QT_QPA_PLATFORM=offscreen
 export ASAN_OPTIONS="detect_leaks=1:abort_on_error=0"
 export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1"
 export LSAN_OPTIONS="suppressions=$root/fuzz/lsan.supp"
-status=0
+echo "$target: fuzzing for $seconds s, with its latest status every 10 s"
 "$build/bin/$target" -max_total_time="$seconds" -timeout=10 -print_final_stats=1 \
   "${options[@]}" -artifact_prefix="$artifacts/" \
-  "${inputs[@]}" >"$log" 2>&1 || status=$?
+  "${inputs[@]}" >"$log" 2>&1 &
+fuzzer=$!
+# libFuzzer's own status lines come at every new finding, too many to show,
+# or at doubling run counts, too few; the last of them every 10 s instead.
+start=$SECONDS
+next=10
+while kill -0 "$fuzzer" 2>/dev/null; do
+  sleep 1
+  if [ $((SECONDS - start)) -ge "$next" ] && kill -0 "$fuzzer" 2>/dev/null; then
+    echo "$target: $((SECONDS - start)) of $seconds s: $(grep -a '^#[0-9]' "$log" | tail -n 1 | sed -E 's/[[:space:]]+L: .*//; s/[[:space:]]+/ /g')"
+    next=$((next + 10))
+  fi
+done
+status=0
+wait "$fuzzer" || status=$?
 
 grep -E '^#[0-9]+[[:space:]]+DONE|^Done [0-9]+ runs|^stat::number_of_executed_units' "$log" || true
 if [ "$status" -ne 0 ] || grep -qE 'ERROR: (AddressSanitizer|LeakSanitizer|libFuzzer)|runtime error:' "$log"; then

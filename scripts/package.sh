@@ -1,19 +1,28 @@
 #!/usr/bin/env bash
-# Builds the release Debian package into build-package/ (or the folder given):
-# a release build of the program alone, installed under /usr by CPack, its
-# library dependencies found by dpkg-shlibdeps. The build number is the
-# count of commits, unless QUENDLE_BUILD_NUMBER says otherwise.
+# Sets up a fresh Debian 12 machine (as root) and builds the release Debian
+# package into build-package/ (or the folder given): a release build of the
+# program alone, installed under /usr by CPack, its library dependencies
+# found by dpkg-shlibdeps. The build number is the count of commits, unless
+# QUENDLE_BUILD_NUMBER says otherwise. The progress goes to stderr; stdout
+# gets the package's path alone, for scripts to take.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 dir=${1:-build-package}
+# Fd 3 keeps stdout for the path; all else goes to stderr.
+exec 3>&1 1>&2
+
+bash scripts/setup.sh
+# After the set-up, which brings git.
 build_number=${QUENDLE_BUILD_NUMBER:-$(git rev-list --count HEAD 2>/dev/null || echo 0)}
 
 # The install step would otherwise build everything, tests and all; only
 # the program goes into the package.
+echo "package: release build of the program in $dir"
 cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Release -DQUENDLE_BENCH=OFF -DBUILD_TESTING=OFF \
   -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON \
   -DQUENDLE_STAGE_CODE=4 -DQUENDLE_BUILD_NUMBER="$build_number" >/dev/null
 cmake --build "$dir" --target quendle
 rm -f "$dir"/quendle_*.deb
-(cd "$dir" && cpack -G DEB >/dev/null)
-ls "$dir"/quendle_*.deb
+echo "package: the Debian package, with CPack"
+(cd "$dir" && cpack -G DEB)
+ls "$dir"/quendle_*.deb >&3

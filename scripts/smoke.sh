@@ -3,16 +3,13 @@
 # appear with its icon and its pictures, close when asked, and the process
 # must exit with 0.
 set -euo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/xvfb.sh"
 exe=${1:-build/bin/quendle}
-display=:$((90 + RANDOM % 100))
 workdir=$(mktemp -d)
-cleanup() { kill "${wm_pid:-}" "${xvfb_pid:-}" 2>/dev/null || true; rm -rf "$workdir"; }
+cleanup() { kill "${wm_pid:-}" "${XVFB_PID:-}" 2>/dev/null || true; rm -rf "$workdir"; }
 trap cleanup EXIT
 
-Xvfb "$display" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb_pid=$!
-export DISPLAY=$display
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+start_xvfb 1280x800x24
 openbox >/dev/null 2>&1 &
 wm_pid=$!
 sleep 0.5

@@ -8,6 +8,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 jobs=$(nproc)
 
+echo "== set up the machine: the Debian packages to build and test with"
 bash scripts/setup.sh
 
 echo "== build and test"

@@ -56,20 +56,20 @@ void winMain::Redraw(Graphics* g, std::int32_t secs, bool preview) {
     const std::int32_t widthLimit = ToInt32(W * kWidthShare);
     const std::int32_t heightLimit = H;
 
-    // 6, 7. Font and size: sized for the template, so the digits shown never
+    // 6. Font and size: sized for the template, so the digits shown never
     // change the size.
     g->SetTextFont(app.Pref_Font);
     g->SetBold(app.Pref_Bold);
     g->SetItalic(app.Pref_Italic);
     g->SetTextSize(GetTextSize(*g, kTemplate, widthLimit, heightLimit));
 
-    // 8, 9. Measure the template and centre it; y is the baseline.
+    // 7. Measure the template and centre it; y is the baseline.
     const std::int32_t w = ToInt32(g->StringWidth(kTemplate));
     const std::int32_t h = g->StringHeight(kTemplate, double(w) + kWrapSlack);
     const std::int32_t x = ToInt32((W - double(w)) / 2);
     const std::int32_t y = ToInt32((H - double(h)) / 2 + g->TextAscent());
 
-    // 10, 11. Shadow.
+    // 8. Shadow.
     const double diagonal = Sqrt(Pow(h, 2) + Pow(w, 2));
     const std::int32_t s = ToInt32(Max(1, diagonal / kShadowDivisor));
     if (app.Pref_UseShadow) {
@@ -77,7 +77,7 @@ void winMain::Redraw(Graphics* g, std::int32_t secs, bool preview) {
         g->DrawString(text, x + s, y + s);
     }
 
-    // 12, 13. Digits: the thresholds only count while the count runs or in
+    // 9. Digits: the thresholds only count while the count runs or in
     // a preview.
     g->SetForeColor(app.Color_Font);
     if (IsRunning || preview) {
@@ -90,11 +90,11 @@ void winMain::Redraw(Graphics* g, std::int32_t secs, bool preview) {
     }
     g->DrawString(text, x, y);
 
-    // 14. State icon, from the main window's own state even in a preview.
+    // 10. State icon, from the main window's own state even in a preview.
     Picture* icon = IsDone ? Alert_Icon() : IsRunning ? Run_Icon() : Pause_Icon();
     g->DrawPicture(icon, kIconLeft, kIconTop);
 
-    // 15. Alert box over the middle.
+    // 11. Alert box over the middle.
     if (!IsDone)
         return;
     g->SetTextFont(QStringLiteral("System"));

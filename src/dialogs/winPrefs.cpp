@@ -230,7 +230,7 @@ void winPrefs::Event_Open() {
         YieldToEventLoop();
     }
 
-    // 4, 5. Choosing the row and ticking the boxes may raise their events,
+    // 4. Choosing the row and ticking the boxes may raise their events,
     // which write back what was just read.
     // A stored font that is not installed now (a package removed, a
     // settings file from another machine) still shows, and OK keeps it

@@ -13,6 +13,7 @@
 #include "MenuBar1.h"
 #include "system/Timer.h"
 #include "winMain.h"
+#include "winHelp.h"
 #include "winSet.h"
 
 namespace {
@@ -295,22 +296,50 @@ private slots:
         QCOMPARE(QRect(w->Left(), w->Top(), w->Width(), w->Height()), maximised);
     }
 
+    // The pointer gives the window its keyboard focus, but does not take
+    // the activation from the Help window in front of it.
     void menuBarShowsNearTheTopAndThePointerFocusesInFullScreen() {
         w->HandleMenu("ViewToggleFullscreen");
-        QWidget other;
-        other.show();
-        other.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&other));
+        w->HandleMenu("HelpHelp");
+        QWidget* help = Implicit<winHelp>().Host();
+        QVERIFY(QTest::qWaitForWindowActive(help));
+        w->Host()->clearFocus();
+        QTest::mouseMove(canvasWidget(), QPoint(300, 11));
+        QVERIFY(!w->MenuBarVisible());
         QTest::mouseMove(canvasWidget(), QPoint(300, 10));
         QVERIFY(w->MenuBarVisible());
-        QTRY_VERIFY(w->Host()->isActiveWindow());
+        QCOMPARE(w->Host()->focusWidget(), w->Host());
+        QCoreApplication::processEvents();
+        QVERIFY(help->isActiveWindow());
         // Shown over the display, not pushing it down.
         QCOMPARE(w->Find<Canvas>("cvTime").Top(), 0);
         QCOMPARE(w->Content()->y(), 0);
-        QTest::mouseMove(canvasWidget(), QPoint(300, 11));
+        // Hidden again as the pointer moves down off the bar.
+        QTest::mouseMove(canvasWidget(), QPoint(300, 40));
         QVERIFY(!w->MenuBarVisible());
         QTest::mouseMove(canvasWidget(), QPoint(5, 0));
         QVERIFY(w->MenuBarVisible());
+    }
+
+    // The bar is no part of the display: the pointer on it keeps it shown,
+    // and a click on a menu's title opens the menu, not the state icon
+    // beneath it.
+    void inFullScreenTheBarStaysUnderThePointer() {
+        w->CurrentSeconds = 60;
+        w->HandleMenu("ViewToggleFullscreen");
+        QTest::mouseMove(canvasWidget(), QPoint(300, 5));
+        QVERIFY(w->MenuBarVisible());
+        QMenuBar* bar = TheMenuBar1().WidgetFor(*w);
+        const QPoint onFile(bar->actionGeometry(item("FileMenu")->Action()).center().x(), 14);
+        QVERIFY(bar->height() > onFile.y());
+        QTest::mouseMove(bar, onFile);
+        QVERIFY(w->MenuBarVisible());
+        QTest::mouseClick(bar, Qt::LeftButton, {}, onFile);
+        QTRY_VERIFY(item("FileMenu")->Menu()->isVisible());
+        QVERIFY(!w->IsRunning);
+        item("FileMenu")->Menu()->close();
+        QTest::mouseMove(canvasWidget(), QPoint(300, 40));
+        QVERIFY(!w->MenuBarVisible());
     }
 
     void pointerAtTheTopDoesNothingInAWindow() {

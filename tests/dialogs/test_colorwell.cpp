@@ -113,12 +113,21 @@ class ColorWellTest : public QObject {
     static double opacity(const QImage& image, int x, int y, Color full) {
         return image.pixelColor(x, y).red() / double(full.Red);
     }
-    // What the toolkit sends when something is dragged in and let go.
-    void drop(RectControl* c, QMimeData* data) {
-        QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
+    // What the toolkit sends when something is dragged in and let go, from
+    // a source that offers `actions`; Shift held proposes a move. Gives the
+    // action the drop was taken with, IgnoreAction when it was refused.
+    Qt::DropAction drop(RectControl* c, QMimeData* data, Qt::DropActions actions = Qt::CopyAction,
+                        Qt::KeyboardModifiers keys = Qt::NoModifier) {
+        QDragEnterEvent enter(QPoint(5, 5), actions, data, Qt::LeftButton, keys);
         QCoreApplication::sendEvent(c->Widget(), &enter);
-        QDropEvent event(QPointF(5, 5), Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
+        QDragMoveEvent over(QPoint(6, 6), actions, data, Qt::LeftButton, keys);
+        QCoreApplication::sendEvent(c->Widget(), &over);
+        QDropEvent event(QPointF(6, 6), actions, data, Qt::LeftButton, keys);
+        if (keys & Qt::ShiftModifier && event.proposedAction() != Qt::MoveAction)
+            qWarning("the drop proposes no move");
         QCoreApplication::sendEvent(c->Widget(), &event);
+        const bool taken = enter.isAccepted() && over.isAccepted() && event.isAccepted();
+        return taken ? event.dropAction() : Qt::IgnoreAction;
     }
     void dropText(RectControl* c, const QString& text) {
         QMimeData data;
@@ -261,6 +270,7 @@ private slots:
             {"0080ff", RGB(0, 128, 255), 0}, // a new text, but the same colour
             {"#F00", RGB(0, 15, 0), 1},
             {"xyz", RGB(0, 0, 0), 1},
+            {"#12#34", RGB(0, 0, 0x12), 1},    // only the first "#" goes
             {"#1000000", RGB(255, 0, 0), 1}, // past &hFFFFFF: red stops at 255
         };
         for (const auto& step : steps) {
@@ -378,6 +388,19 @@ private slots:
         drop(board->other, &image);
         QCOMPARE(board->other->getColor(), RGB(255, 255, 255));
         QVERIFY(board->other->lastColorAsHexString.startsWith("ffff"));
+
+        // A text editor proposes to move the text it lets go: the well takes
+        // a copy, so the editor keeps its text; a source that only lets the
+        // text move is refused.
+        QMimeData fromEditor;
+        fromEditor.setText("#FF00FF");
+        QCOMPARE(drop(board->other, &fromEditor, Qt::CopyAction | Qt::MoveAction,
+                      Qt::ShiftModifier),
+                 Qt::CopyAction);
+        QCOMPARE(board->other->getColor(), RGB(255, 0, 255));
+        fromEditor.setText("#00FF00");
+        QCOMPARE(drop(board->other, &fromEditor, Qt::MoveAction), Qt::IgnoreAction);
+        QCOMPARE(board->other->getColor(), RGB(255, 0, 255));
     }
 
     void dimsWhenDisabledInactiveOrInADisabledHolder_data() {

@@ -15,6 +15,7 @@
 #include "ui/GroupBox.h"
 #include "ui/PopupMenu.h"
 #include "ui/PushButton.h"
+#include "ui/StaticText.h"
 #include "winMain.h"
 #include "winPrefs.h"
 
@@ -35,6 +36,19 @@ QStringList rowsOf(const PopupMenu& popup) {
 
 void click(RectControl* control) {
     QTest::mouseClick(control->Widget(), Qt::LeftButton, {}, QPoint(5, control->Height() / 2));
+}
+
+// A click that waits in the event queue, as one made while the program is busy.
+void postClick(RectControl* control) {
+    QWidget* widget = control->Widget();
+    const QPoint at(5, control->Height() / 2);
+    QCoreApplication::postEvent(widget,
+                                new QMouseEvent(QEvent::MouseButtonPress, at, widget->mapToGlobal(at),
+                                                Qt::LeftButton, Qt::LeftButton, Qt::NoModifier));
+    QCoreApplication::postEvent(widget,
+                                new QMouseEvent(QEvent::MouseButtonRelease, at,
+                                                widget->mapToGlobal(at), Qt::LeftButton,
+                                                Qt::NoButton, Qt::NoModifier));
 }
 
 void settle() {
@@ -92,6 +106,16 @@ class WinPrefsTest : public QObject {
         return {app.Color_Background, app.Color_Font, app.Color_Shadow, app.Color_LastMin,
                 app.Color_Last10Sec};
     }
+    // All ten settings in one text: the five options, then the colours.
+    QString settings() {
+        const App& app = TheApp();
+        QStringList parts{app.Pref_Font, QString::number(app.Pref_Bold),
+                          QString::number(app.Pref_Italic), QString::number(app.Pref_UseShadow),
+                          QString::number(app.Pref_SuspendScreensaver)};
+        for (Color c : colours())
+            parts << QString::number(c.Value(), 16);
+        return parts.join('|');
+    }
     QList<Color> defaultColours() {
         return {RGB(0x9F, 0x9F, 0x9F), RGB(0, 0, 0), RGB(0xFF, 0xFF, 0xFF), RGB(0xCF, 0, 0),
                 RGB(0xFF, 0, 0)};
@@ -131,6 +155,58 @@ class WinPrefsTest : public QObject {
         QCOMPARE(
             QRect(s->cvTime->Left(), s->cvTime->Top(), s->cvTime->Width(), s->cvTime->Height()),
             QRect(35, 339, 375, 138));
+    }
+
+    void everyControlStandsWhereTheDesignPutsIt() {
+        const struct {
+            const char* name;
+            const char* parent; // "" for the window
+            QRect bounds;       // in window coordinates
+            const char* text;
+        } design[] = {
+            {"gSource", "", {20, 14, 405, 90}, "Font Options"},
+            {"StaticText1", "gSource", {35, 42, 45, 20}, "Font:"},
+            {"pFont", "gSource", {92, 42, 210, 20}, ""},
+            {"cBold", "gSource", {34, 74, 70, 20}, "Bold"},
+            {"cItalic", "gSource", {116, 74, 70, 20}, "Italic"},
+            {"bCancel", "", {253, 567, 80, 22}, "Cancel"},
+            {"bOK", "", {345, 567, 80, 22}, "OK"},
+            {"GroupBox1", "", {20, 504, 405, 51}, "Other Options"},
+            {"cSuspend", "GroupBox1", {35, 528, 377, 20},
+             "Suspend Screensaver while timer is running"},
+            {"GroupBox2", "", {20, 116, 405, 187}, "Color Options"},
+            {"cBackground", "GroupBox2", {35, 146, 32, 32}, ""},
+            {"StaticText4", "GroupBox2", {101, 149, 95, 20}, "Background"},
+            {"cFont", "GroupBox2", {202, 146, 32, 32}, ""},
+            {"StaticText3", "GroupBox2", {268, 149, 95, 20}, "Font"},
+            {"cDropshadow", "GroupBox2", {202, 222, 32, 32}, ""},
+            {"StaticText2", "GroupBox2", {268, 229, 95, 20}, "Drop Shadow"},
+            {"cShadow", "GroupBox2", {35, 229, 151, 20}, "Use Drop Shadow"},
+            {"StaticText5", "GroupBox2", {268, 187, 130, 20}, "Last 10 Seconds"},
+            {"cLast10Sec", "GroupBox2", {202, 184, 32, 32}, ""},
+            {"StaticText6", "GroupBox2", {101, 187, 95, 20}, "Last Minute"},
+            {"cLastMin", "GroupBox2", {35, 184, 32, 32}, ""},
+            {"bDefaults", "GroupBox2", {35, 266, 103, 22}, "Use Defaults"},
+            {"GroupBox3", "", {20, 315, 405, 177}, "Preview"},
+            {"cvTime", "GroupBox3", {35, 339, 375, 138}, ""},
+        };
+        winPrefs* s = open();
+        for (const auto& row : design) {
+            auto& control = s->Find<RectControl>(row.name);
+            QCOMPARE(control.Parent() ? control.Parent()->Name() : QString(), QString(row.parent));
+            QCOMPARE(QRect(control.Left(), control.Top(), control.Width(), control.Height()),
+                     row.bounds);
+            QString text;
+            if (auto* group = dynamic_cast<GroupBox*>(&control))
+                text = group->Caption();
+            else if (auto* box = dynamic_cast<CheckBox*>(&control))
+                text = box->Caption();
+            else if (auto* button = dynamic_cast<PushButton*>(&control))
+                text = button->Caption();
+            else if (auto* label = dynamic_cast<StaticText*>(&control))
+                text = label->Text();
+            QCOMPARE(text, QString(row.text));
+        }
     }
 
     void theStoredFontIsMatchedToItsLastEqualRow_data() {
@@ -180,6 +256,13 @@ class WinPrefsTest : public QObject {
         QVERIFY(previewDigits(s).bold);
         settle();
         QCOMPARE(*previewPaints, 1);
+        // The other boxes repaint the preview at once as well.
+        click(s->cItalic);
+        settle();
+        click(s->cShadow);
+        settle();
+        QVERIFY(TheApp().Pref_Italic && !TheApp().Pref_UseShadow);
+        QCOMPARE(*previewPaints, 3);
         QCOMPARE(*mainPaints, 0);
         QVERIFY(!w->IsRunning && !w->IsDone);
         w->Find<Timer>("Timer1").Fire();
@@ -188,6 +271,7 @@ class WinPrefsTest : public QObject {
         s->bCancel->Push();
         QVERIFY(s->IsClosed());
         QVERIFY(!TheApp().Pref_Bold);
+        QVERIFY(!TheApp().Pref_Italic && TheApp().Pref_UseShadow);
     }
 
     void theScreensaverOptionWaitsForOK() {
@@ -203,16 +287,32 @@ class WinPrefsTest : public QObject {
         QVERIFY(TheApp().Pref_SuspendScreensaver);
     }
 
-    void useDefaultsThenCancelPutsTheColoursBack() {
+    // "Use Defaults" changes the five colours and nothing else; Cancel then
+    // puts back every one of the ten settings, whatever was edited.
+    void useDefaultsTouchesOnlyTheColoursAndCancelPutsAllTenBack() {
         setColours();
-        TheApp().Pref_Bold = false;
+        App& app = TheApp();
+        app.Pref_Font = "Mono";
+        app.Pref_Bold = false;
+        app.Pref_Italic = true;
+        app.Pref_UseShadow = false;
+        app.Pref_SuspendScreensaver = true;
+        const QString before = settings();
         winPrefs* s = open();
         s->bDefaults->Push();
         QCOMPARE(colours(), defaultColours());
         QCOMPARE(s->cLastMin->getColor(), RGB(0xCF, 0, 0));
+        QCOMPARE(settings().section('|', 0, 4), before.section('|', 0, 4));
+        QVERIFY(!s->cBold->Value() && s->cItalic->Value() && !s->cShadow->Value());
+
+        s->pFont->SetListIndex(0);
+        click(s->cBold);
+        click(s->cItalic);
+        click(s->cShadow);
+        click(s->cSuspend);
+        QVERIFY(app.Pref_Font != "Mono" && app.Pref_Bold && !app.Pref_Italic && app.Pref_UseShadow);
         s->bCancel->Push();
-        QCOMPARE(colours(), QList<Color>({kBackground, kDigits, kShadow, kLastMin, kLast10}));
-        QVERIFY(!TheApp().Pref_Bold);
+        QCOMPARE(settings(), before);
     }
 
     void useDefaultsThenOKSavesTheDefaultColoursOnly() {
@@ -265,19 +365,10 @@ class WinPrefsTest : public QObject {
         QVERIFY(s->cItalic->Value());
     }
 
-    // The window manager may offer a close box the sheet does not have.
-    void returnPressesOKAndEscapeOrACloseBoxCancel() {
+    void returnPressesOKAndEscapeCancels() {
         winPrefs* s = open();
         click(s->cItalic);
         QTest::keyClick(s->cItalic->Widget(), Qt::Key_Escape);
-        QVERIFY(s->IsClosed());
-        QVERIFY(!TheApp().Pref_Italic);
-        s = open();
-        click(s->cItalic);
-        // As the window manager asks: a close event from outside.
-        QCloseEvent close;
-        QSpontaneKeyEvent::setSpontaneous(&close);
-        qApp->notify(s->Host(), &close);
         QVERIFY(s->IsClosed());
         QVERIFY(!TheApp().Pref_Italic);
         s = open();
@@ -288,11 +379,56 @@ class WinPrefsTest : public QObject {
         QVERIFY(TheApp().Pref_SuspendScreensaver);
     }
 
+    // The window manager may offer a close box the sheet does not have: it
+    // is Cancel, and the sheet is gone after it, so that the next opening
+    // shows the saved settings and OK saves nothing that was abandoned.
+    void aCloseBoxCancelsAndTheNextSheetIsNew() {
+        winPrefs* s = open();
+        click(s->cBold);
+        click(s->cItalic);
+        s->Timer1->Fire();
+        CloseFromTitleBar(*s);
+        QVERIFY(s->IsClosed());
+        QVERIFY(!s->Host()->isVisible());
+        QVERIFY(TheApp().Pref_Bold && !TheApp().Pref_Italic);
+        s = open();
+        QVERIFY(s->cBold->Value() && !s->cItalic->Value());
+        QCOMPARE(previewDigits(s).text, QString("12:34:56"));
+        s->bOK->Push();
+        TheApp().Pref_Italic = true;
+        w->ReadPrefs();
+        QVERIFY(!TheApp().Pref_Italic);
+    }
+
+    // OK's save yields to the event loop once per entry. What was pressed
+    // meanwhile (Cancel, Escape, OK again) reaches a sheet that is closing
+    // and does nothing: the settings are those saved, and the sheet is
+    // not deleted under OK (the sanitizer build would see that).
+    void pressesWhileOKSavesDoNothing() {
+        winPrefs* s = open();
+        click(s->cItalic);
+        for (RectControl* control : QList<RectControl*>{s->bCancel, s->cBold})
+            postClick(control);
+        for (Qt::Key key : {Qt::Key_Escape, Qt::Key_Return})
+            QCoreApplication::postEvent(s->cBold->Widget(),
+                                        new QKeyEvent(QEvent::KeyPress, key, Qt::NoModifier));
+        s->bOK->Push();
+        QVERIFY(s->IsClosed());
+        QVERIFY(TheApp().Pref_Italic && TheApp().Pref_Bold);
+        TheApp().Pref_Italic = false;
+        w->ReadPrefs();
+        QVERIFY(TheApp().Pref_Italic && TheApp().Pref_Bold);
+        settle();
+        QCOMPARE(sheetCount(), 0);
+    }
+
+    // The push buttons take part, by TabIndex within their parent.
     void tabReachesTheFocusableControlsInOrder() {
         winPrefs* s = open();
-        s->pFont->SetFocus();
-        for (RectControl* next :
-             QList<RectControl*>{s->cBold, s->cItalic, s->cSuspend, s->cShadow, s->pFont}) {
+        QVERIFY(s->pFont->HasFocus());
+        for (RectControl* next : QList<RectControl*>{s->cBold, s->cItalic, s->bCancel, s->bOK,
+                                                      s->cSuspend, s->cShadow, s->bDefaults,
+                                                      s->pFont}) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             QCOMPARE(QApplication::focusWidget(), next->Widget());
         }

@@ -124,15 +124,43 @@ class WinSetTest : public QObject {
         QCOMPARE(s->eMin->Text(), QString("12"));
     }
 
-    void tabMovesAmongTheFieldsOnly() {
+    // Return stays Set's whichever button has the focus; Space presses the
+    // focused one.
+    void tabReachesTheButtonsAndSpacePressesTheFocusedOne() {
         winSet* s = open();
+        retype(s->eSec, "45");
         s->eHr->SetFocus();
-        QTest::keyClick(edit(s->eHr), Qt::Key_Tab);
-        QVERIFY(s->eMin->HasFocus());
-        QTest::keyClick(edit(s->eMin), Qt::Key_Tab);
-        QVERIFY(s->eSec->HasFocus());
-        QTest::keyClick(edit(s->eSec), Qt::Key_Tab);
-        QVERIFY(s->eHr->HasFocus());
+        for (RectControl* next :
+             QList<RectControl*>{s->eMin, s->eSec, s->btnOk, s->btnCancel, s->eHr}) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), next->Widget());
+        }
+        s->btnCancel->SetFocus();
+        QTest::keyClick(s->btnCancel->Widget(), Qt::Key_Return);
+        QVERIFY(s->IsClosed());
+        QCOMPARE(w->SetSeconds, 45);
+
+        s = open();
+        retype(s->eSec, "10");
+        s->btnCancel->SetFocus();
+        QTest::keyClick(s->btnCancel->Widget(), Qt::Key_Space);
+        QVERIFY(s->IsClosed());
+        QCOMPARE(w->SetSeconds, 45);
+    }
+
+    // The window manager's close box is Cancel, and the sheet is gone after
+    // it: the next Set opens a new one on the main window's time.
+    void aCloseBoxCancelsAndTheNextSheetStartsAfresh() {
+        winSet* s = open();
+        retype(s->eHr, "11");
+        retype(s->eMin, "22");
+        retype(s->eSec, "33");
+        CloseFromTitleBar(*s);
+        QVERIFY(s->IsClosed());
+        QVERIFY(!s->Host()->isVisible());
+        QCOMPARE(w->CurrentSeconds, 0);
+        s = open();
+        QCOMPARE(texts(s), QStringList({"00", "00", "00"}));
     }
 
     void setStoresTheTotalAndLeavesTheCountPaused() {

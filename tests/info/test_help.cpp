@@ -8,7 +8,10 @@
 #include "QuendleSession.h"
 #include "ui/EditField.h"
 #include "ui/MenuBar.h"
+#include "App.h"
 #include "winHelp.h"
+#include "winMain.h"
+#include "winSet.h"
 
 class HelpTest : public QObject {
     Q_OBJECT
@@ -56,6 +59,34 @@ private slots:
         QCOMPARE(styleOf(field, "Timer/Set..."), QString("i12"));
         QCOMPARE(styleOf(field, "Choose"), QString("12"));
         QCOMPARE(styleOf(field, "Suspend Screensaver"), QString("i12"));
+        QCOMPARE(styleOf(field, "Ctrl+T"), QString("i12"));
+    }
+
+    void aSecondCommandBringsAMinimisedWindowBack() {
+        winHelp& help = openHelp();
+        QVERIFY(QTest::qWaitForWindowExposed(help.Host()));
+        help.Host()->showMinimized();
+        QTRY_VERIFY(help.Host()->isMinimized());
+        QCOMPARE(&openHelp(), &help);
+        QVERIFY(!help.Host()->isMinimized());
+        QVERIFY(help.Host()->isVisible());
+        QVERIFY(QTest::qWaitForWindowActive(help.Host()));
+    }
+
+    // One menu bar serves the program: its shortcuts act from the Help
+    // window too, after the same enabling as anywhere.
+    void menuShortcutsActFromTheHelpWindow() {
+        winMain& main = session->Main();
+        main.CurrentSeconds = 60;
+        winHelp& help = openHelp();
+        QVERIFY(QTest::qWaitForWindowActive(help.Host()));
+        QTest::keyClick(view(help), Qt::Key_R, Qt::ControlModifier);
+        QVERIFY(main.IsRunning);
+        QTest::keyClick(view(help), Qt::Key_T, Qt::ControlModifier); // disabled while running
+        for (Window* w : TheApp().Windows())
+            QVERIFY(!dynamic_cast<winSet*>(w));
+        QTest::keyClick(view(help), Qt::Key_R, Qt::ControlModifier);
+        QVERIFY(!main.IsRunning);
     }
 
     void fieldOverhangsEveryEdge() {

@@ -1,4 +1,5 @@
 // The tag styling loop on a real styled field.
+#include <QScrollBar>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextEdit>
@@ -88,6 +89,28 @@ private slots:
         QCOMPARE(field.SelStart(), 0);
         QCOMPARE(field.SelLength(), 0);
         QCOMPARE(field.ScrollPosition(), 0);
+    }
+
+    // The last tags lie far down: styling them scrolls the field, and the
+    // styling still ends at the top with nothing selected.
+    void endsAtTheTopOfAFieldItScrolled() {
+        sheet->Show(); // a hidden field does not scroll
+        QVERIFY(QTest::qWaitForWindowExposed(sheet->Host()));
+        EditField& field = *sheet->field;
+        QString text;
+        for (int i = 0; i < 100; ++i)
+            text += QString("line %1\n").arg(i);
+        field.SetText(text + "<b>end</b> of text");
+        QScrollBar* bar = static_cast<QTextEdit*>(field.Widget())->verticalScrollBar();
+        int furthest = 0;
+        QObject::connect(bar, &QScrollBar::valueChanged,
+                         [&](int value) { furthest = std::max(furthest, value); });
+        StyleTaggedText(field);
+        QVERIFY(furthest > 0);
+        QCOMPARE(field.ScrollPosition(), 0);
+        QCOMPARE(bar->value(), 0);
+        QCOMPARE(field.SelStart(), 0);
+        QCOMPARE(field.SelLength(), 0);
     }
 
     // The loop builds every style from plain text: new text must not take

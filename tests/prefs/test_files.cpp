@@ -4,6 +4,7 @@
 #include <QTest>
 
 #include "files/FolderItem.h"
+#include "files/SystemFolders.h"
 
 class TestFiles : public QObject {
     Q_OBJECT
@@ -45,6 +46,20 @@ private slots:
         }
         QCOMPARE(Bytes(file.NativePath()), QByteArray("old\n"));
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"keep.txt"});
+    }
+
+    // The XDG rules ignore a relative XDG_CONFIG_HOME: the settings must not
+    // depend on the folder the program was started in.
+    void preferencesFolderTakesOnlyAnAbsoluteConfigHome() {
+        const QByteArray saved = qgetenv("XDG_CONFIG_HOME");
+        const auto restore = qScopeGuard([&] { qputenv("XDG_CONFIG_HOME", saved); });
+        const QString fallback = QDir::homePath() + "/.config";
+        qputenv("XDG_CONFIG_HOME", "relconf");
+        QCOMPARE(SpecialFolder::Preferences().NativePath(), fallback);
+        qputenv("XDG_CONFIG_HOME", "");
+        QCOMPARE(SpecialFolder::Preferences().NativePath(), fallback);
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(dir.path()));
+        QCOMPARE(SpecialFolder::Preferences().NativePath(), dir.path());
     }
 };
 

@@ -2,6 +2,7 @@
 // saved by WritePrefs, and what happens when the file or folder misbehaves.
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QtTest>
 #include <fcntl.h>
 #include <linux/fs.h>
@@ -97,13 +98,18 @@ class TestSettings : public QObject {
         fake->prefsFolder = blocker.fileName() + "/prefs";
     }
 
-    // Makes `folder` refuse new files, or allow them again: by its mode,
-    // or for root, whom the mode does not stop, by the immutable flag.
-    static bool RefuseNewFiles(const QString& folder, bool refuse) {
-        if (geteuid() != 0)
-            return QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner |
-                                                     (refuse ? QFile::Permissions() : QFile::WriteOwner));
-        const int fd = open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY);
+    // Makes a folder or a file refuse changes (a folder new files), or allow
+    // them again: by its mode, or for root, whom the mode does not stop, by
+    // the immutable flag.
+    static bool RefuseChanges(const QString& path, bool refuse) {
+        if (geteuid() != 0) {
+            const QFile::Permissions kept = QFileInfo(path).isDir()
+                                                ? QFile::ReadOwner | QFile::ExeOwner
+                                                : QFile::ReadOwner;
+            return QFile::setPermissions(path, kept | (refuse ? QFile::Permissions()
+                                                               : QFile::WriteOwner));
+        }
+        const int fd = open(QFile::encodeName(path).constData(), O_RDONLY);
         int flags = 0;
         bool done = fd >= 0 && ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
         flags = refuse ? flags | FS_IMMUTABLE_FL : flags & ~FS_IMMUTABLE_FL;
@@ -268,9 +274,9 @@ private slots:
 
     void folderThatAllowsNoNewFilesIsNamed() {
         winMain& w = Start();
-        if (!RefuseNewFiles(fake->prefsFolder, true))
+        if (!RefuseChanges(fake->prefsFolder, true))
             QSKIP("this system cannot make a folder refuse new files");
-        const auto undo = qScopeGuard([&] { RefuseNewFiles(fake->prefsFolder, false); });
+        const auto undo = qScopeGuard([&] { RefuseChanges(fake->prefsFolder, false); });
         TheApp().Pref_Font = "Courier";
         w.WritePrefs(); // the file itself is writable
         QCOMPARE(fake->messages,
@@ -280,10 +286,26 @@ private slots:
         QCOMPARE(FileBytes(), Plist(kDefaults));
     }
 
+    // The reason is said once, in words: the path is in the message already.
+    void fileThatMayNotBeChangedIsNamedOnce() {
+        winMain& w = Start();
+        if (!RefuseChanges(FilePath(), true))
+            QSKIP("this system cannot make a file refuse changes");
+        const auto undo = qScopeGuard([&] { RefuseChanges(FilePath(), false); });
+        TheApp().Pref_Font = "Courier";
+        w.WritePrefs();
+        QCOMPARE(fake->messages,
+                 QStringList{"Quendle could not save its settings.\n\n\"" + FilePath() +
+                             "\": the file is read-only\n\n"
+                             "The settings stay in effect until Quendle quits."});
+        QCOMPARE(FileBytes(), Plist(kDefaults));
+    }
+
     void fileThatCannotBeReadIsReportedAndKept_data() {
         QTest::addColumn<QString>("kind");
         QTest::newRow("folder") << "folder";
         QTest::newRow("named pipe") << "pipe"; // would hold the open for ever
+        QTest::newRow("link to a named pipe") << "link to pipe";
         QTest::newRow("link to a device") << "device";
         QTest::newRow("larger than the limit") << "large";
     }
@@ -296,17 +318,30 @@ private slots:
             QVERIFY(QDir().mkpath(FilePath()));
         else if (kind == "pipe")
             QCOMPARE(mkfifo(path.constData(), 0600), 0);
+        else if (kind == "link to pipe")
+            QVERIFY(mkfifo(QFile::encodeName(fake->tempDir.path() + "/pipe").constData(),
+                           0600) == 0 &&
+                    QFile::link(fake->tempDir.path() + "/pipe", FilePath()));
         else if (kind == "device")
             QVERIFY(QFile::link("/dev/zero", FilePath()));
         else
             PutFile(large);
         const QFileInfo before(FilePath());
 
-        Start();
+        winMain& w = Start();
         QCOMPARE(fake->messages.size(), 1);
         QVERIFY(fake->messages[0].startsWith("Quendle could not read its settings."));
         QVERIFY(fake->messages[0].contains(FilePath()));
         QCOMPARE(Snapshot(TheApp()), QString("System|B|-|-|U|9f9f9f|0|ffffff|cf0000|ff0000"));
+        // Saving (the Preferences sheet's OK) writes only over a regular
+        // file. Never tried on the device, which a fault here would replace.
+        if (kind != "device" && kind != "large") {
+            w.WritePrefs();
+            QCOMPARE(fake->messages.size(), 2);
+            QCOMPARE(fake->messages[1], "Quendle could not save its settings.\n\n\"" + FilePath() +
+                                            "\": not a regular file\n\n"
+                                            "The settings stay in effect until Quendle quits.");
+        }
         const QFileInfo after(FilePath());
         QCOMPARE(after.isDir(), before.isDir());
         QCOMPARE(after.isSymLink(), before.isSymLink());

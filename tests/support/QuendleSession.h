@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QCloseEvent>
+#include <QWindow>
 #include <QtTest>
 
 #include "system/Application.h"
@@ -28,3 +30,10 @@ public:
         return QTest::qWaitForWindowActive(Main().Host());
     }
 };
+
+// Closes a window as the window manager's close box does: the request
+// reaches the toolkit's window, not the widget.
+inline void CloseFromTitleBar(const Window& window) {
+    QCloseEvent close;
+    QCoreApplication::sendEvent(window.Host()->windowHandle(), &close);
+}

@@ -2,11 +2,18 @@
 
 #include <QFileInfo>
 #include <QSaveFile>
+#include <sys/stat.h>
 
 #include "files/IOException.h"
 
-TextOutputStream::TextOutputStream(const QString& path)
-    : mPath(path), mFile(std::make_unique<QSaveFile>(path)) {
+TextOutputStream::TextOutputStream(const QString& path) : mPath(path) {
+    // The new file takes the old one's place by a rename, which would put a
+    // regular file where a named pipe or a device was. Only a regular file
+    // is replaced, or a link to one, which is written through.
+    struct stat info {};
+    if (::stat(QFile::encodeName(path).constData(), &info) == 0 && !S_ISREG(info.st_mode))
+        throw IOException(mPath, QStringLiteral("not a regular file"));
+    mFile = std::make_unique<QSaveFile>(path);
     if (mFile->open(QIODevice::WriteOnly))
         return;
     // The new text goes to a new file beside the old one, so a folder that
@@ -17,6 +24,9 @@ TextOutputStream::TextOutputStream(const QString& path)
     if (folder.isDir() && !folder.isWritable() && (!file.exists() || file.isWritable()))
         throw IOException(folder.filePath(),
                           QStringLiteral("the folder does not allow new files, which saving needs"));
+    // The toolkit's own words for this name the file a second time.
+    if (file.exists() && !file.isWritable())
+        throw IOException(mPath, QStringLiteral("the file is read-only"));
     throw IOException(mPath, mFile->errorString());
 }
 

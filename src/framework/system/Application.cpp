@@ -27,22 +27,51 @@ std::unique_ptr<Application>& Registered() {
 }
 } // namespace
 
-// Windows closed by the user are deleted on the next turn of the event loop,
-// never from inside their own close event.
+class WindowCollector;
+
+static WindowCollector*& Collector() {
+    static WindowCollector* collector = nullptr;
+    return collector;
+}
+
+// Windows closed by the user are deleted on a later turn of the event loop,
+// never from inside their own close event, and never while a handler is
+// under way: one that yields (OK saving the settings) may have had its
+// window closed meanwhile by another (a Cancel pressed during the save),
+// and still uses it when it carries on.
 class WindowCollector : public QObject {
 public:
     std::vector<Window*> pending;
     void Schedule(Window* w) {
         pending.push_back(w);
-        QMetaObject::invokeMethod(this, [this] { Collect(); }, Qt::QueuedConnection);
+        Post();
     }
+    void Post() { QMetaObject::invokeMethod(this, [this] { Collect(); }, Qt::QueuedConnection); }
     void Collect() {
+        if (HandlerScope::Any()) {
+            if (!mWaiting) {
+                mWaiting = true;
+                HandlerScope::WhenNoneRuns([] {
+                    if (WindowCollector* collector = Collector()) {
+                        collector->mWaiting = false;
+                        collector->Post();
+                    }
+                });
+            }
+            return;
+        }
+        DeleteAll();
+    }
+    void DeleteAll() {
         auto doomed = std::move(pending);
         pending.clear();
         for (Window* w : doomed)
             delete w;
     }
-    ~WindowCollector() override { Collect(); }
+    ~WindowCollector() override { DeleteAll(); }
+
+private:
+    bool mWaiting = false;
 };
 
 // The largest size given to the windows. Window managers draw a window's
@@ -106,11 +135,6 @@ public:
 void SetIconAfterFirstFrame() { qApp->installEventFilter(new FirstFrameWatch(qApp)); }
 } // namespace
 
-static WindowCollector*& Collector() {
-    static WindowCollector* collector = nullptr;
-    return collector;
-}
-
 Application::Application()
     : MajorVersion(QUENDLE_VERSION_MAJOR), MinorVersion(QUENDLE_VERSION_MINOR),
       BugVersion(QUENDLE_VERSION_PATCH), StageCode(QUENDLE_STAGE_CODE),
@@ -137,7 +161,7 @@ void Application::Shutdown() {
     app->SetMouseCursor(MouseCursor::StandardPointer);
     // Closed windows go first: a closed sheet's widgets still hang from its
     // parent window's, which deleting the parent would take with it.
-    Collector()->Collect();
+    Collector()->DeleteAll();
     // Releases the windows without raising their Close events, newest first.
     while (!app->mWindows.empty()) {
         Window* w = app->mWindows.back();

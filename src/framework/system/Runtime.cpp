@@ -2,11 +2,15 @@
 
 #include <QCoreApplication>
 #include <cstdio>
+#include <utility>
+#include <vector>
 
 #include "system/Services.h"
 
 namespace {
 int gPaintDepth = 0;
+int gHandlerDepth = 0;
+std::vector<std::function<void()>> gWhenNoneRuns;
 bool gReporting = false;
 } // namespace
 
@@ -20,6 +24,21 @@ QString Font(int index) { return TheServices().Font(index); }
 
 PaintScope::PaintScope() { ++gPaintDepth; }
 PaintScope::~PaintScope() { --gPaintDepth; }
+
+HandlerScope::HandlerScope() { ++gHandlerDepth; }
+
+HandlerScope::~HandlerScope() {
+    if (--gHandlerDepth > 0 || gWhenNoneRuns.empty())
+        return;
+    for (auto& then : std::exchange(gWhenNoneRuns, {}))
+        then();
+}
+
+bool HandlerScope::Any() { return gHandlerDepth > 0; }
+
+void HandlerScope::WhenNoneRuns(std::function<void()> then) {
+    gWhenNoneRuns.push_back(std::move(then));
+}
 
 void YieldToEventLoop() {
     // A paint must finish before anything else is painted: a yield from

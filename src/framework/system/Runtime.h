@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 #include <stdexcept>
 #include <type_traits>
 
@@ -37,6 +38,22 @@ public:
     explicit NilObjectException(const QString& what);
 };
 
+// Marks a handler of the program under way for its lifetime. A handler
+// that yields to the event loop, or shows a message box, lets other events
+// run before it returns; what they close must not be deleted under it.
+class HandlerScope {
+public:
+    HandlerScope();
+    ~HandlerScope();
+    HandlerScope(const HandlerScope&) = delete;
+    HandlerScope& operator=(const HandlerScope&) = delete;
+
+    // Whether any handler is under way, however deep.
+    static bool Any();
+    // Runs `then` as the last handler under way returns (once).
+    static void WhenNoneRuns(std::function<void()> then);
+};
+
 // Runs `fn`; an exception that escapes it is reported once through
 // MsgBox and ends the application with exit code 1, as nothing in the
 // application catches one. Every event the framework delivers runs inside.
@@ -46,6 +63,7 @@ void ReportUnhandledException(const char* what);
 
 template <class Fn>
 auto Guarded(Fn&& fn) -> decltype(fn()) {
+    HandlerScope scope;
     try {
         return fn();
     } catch (const std::exception& e) {

@@ -50,6 +50,11 @@ void SystemServices::Quit(int exitCode) {
 }
 
 QString SystemServices::PreferencesFolder() {
+    // The XDG rules ignore a relative XDG_CONFIG_HOME, which would make the
+    // settings depend on the folder the program was started in; the
+    // toolkit here takes it as it stands.
+    if (QDir::isRelativePath(qEnvironmentVariable("XDG_CONFIG_HOME", QStringLiteral("/"))))
+        return QDir::homePath() + QStringLiteral("/.config");
     return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
 }
 

@@ -199,16 +199,25 @@ bool CanvasWidget::event(QEvent* event) {
     return QWidget::event(event);
 }
 
-void CanvasWidget::dragEnterEvent(QDragEnterEvent* event) {
-    if (event->mimeData()->hasText())
-        event->acceptProposedAction();
+// A canvas only reads what is dropped on it: the drop is a copy, whatever
+// the source proposes. Accepted as a move, it would have a text editor
+// delete the text that was dragged out of it.
+static bool AcceptAsCopy(QDropEvent* event) {
+    if (!event->mimeData()->hasText() || !(event->possibleActions() & Qt::CopyAction))
+        return false;
+    event->setDropAction(Qt::CopyAction);
+    event->accept();
+    return true;
 }
 
+void CanvasWidget::dragEnterEvent(QDragEnterEvent* event) { AcceptAsCopy(event); }
+
+void CanvasWidget::dragMoveEvent(QDragMoveEvent* event) { AcceptAsCopy(event); }
+
 void CanvasWidget::dropEvent(QDropEvent* event) {
-    if (!mOwner || !mOwner->DropObject)
+    if (!mOwner || !mOwner->DropObject || !AcceptAsCopy(event))
         return;
     const QMimeData* data = event->mimeData();
     DragItem item(data->hasText(), data->text());
-    event->acceptProposedAction();
     Guarded([&] { mOwner->DropObject(item, static_cast<int>(event->dropAction())); });
 }

@@ -2,10 +2,13 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QMenuBar>
 #include <QMouseEvent>
 #include <QWidget>
 
+#include "system/Application.h"
 #include "system/Runtime.h"
+#include "ui/MenuBar.h"
 #include "ui/Window.h"
 #include "ui/WindowHost.h"
 
@@ -26,6 +29,14 @@ Window* WindowOf(QObject* object) {
     return host ? &host->Owner() : nullptr;
 }
 
+static bool OnMenuBar(QObject* object) {
+    for (auto* widget = qobject_cast<QWidget*>(object); widget && !widget->isWindow();
+         widget = widget->parentWidget())
+        if (qobject_cast<QMenuBar*>(widget))
+            return true;
+    return false;
+}
+
 bool EventRouter::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
     case QEvent::KeyPress:
@@ -41,10 +52,22 @@ bool EventRouter::eventFilter(QObject* watched, QEvent* event) {
         if (Window::AnyUnderConstruction() &&
             (WindowOf(watched) || qobject_cast<QAction*>(watched)))
             return true;
+        // Nor does a window that is closed, or busy with a press (OK saving
+        // the settings), take any: a box ticked then would be lost, or
+        // differ from what was saved.
+        if (Window* w = WindowOf(watched); w && (w->IsClosed() || w->PressUnderWay()))
+            return true;
         break;
     case QEvent::ShortcutOverride:
-        if (Window* w = WindowOf(watched))
-            Guarded([w] { w->PrepareMenus(); });
+        // The menu bar's shortcuts act from every window of the program:
+        // the commands' enabling is brought up to date for the window they
+        // will act on.
+        if (Window* w = WindowOf(watched)) {
+            Application* app = Application::Instance();
+            MenuBar* bar = w->WindowMenuBar() ? w->WindowMenuBar() : app ? app->AppMenuBar() : nullptr;
+            if (Window* target = bar ? bar->TargetWindow() : nullptr)
+                Guarded([target] { target->PrepareMenus(); });
+        }
         break;
     case QEvent::MouseMove: {
         auto* move = static_cast<QMouseEvent*>(event);
@@ -57,6 +80,12 @@ bool EventRouter::eventFilter(QObject* watched, QEvent* event) {
             break;
         mLastMoveTime = move->timestamp();
         mLastMovePos = move->globalPosition();
+        // The menu bar is no part of the window's content, as on a desktop
+        // whose menu bar sits at the top of the screen: the pointer on it is
+        // not over the window (in full screen, moving onto the bar must
+        // not hide it). An open menu takes the moves itself.
+        if (OnMenuBar(watched))
+            break;
         const QPoint p = w->Content()->mapFromGlobal(move->globalPosition().toPoint());
         Guarded([&] { w->Event_MouseMove(p.x(), p.y()); });
         break;

@@ -126,7 +126,10 @@ void QuitApplication() {
 
 MenuItem::MenuItem() : mAction(std::make_unique<QAction>()) {
     mAction->setMenuRole(QAction::NoRole);
-    mAction->setShortcutContext(Qt::WindowShortcut);
+    // One menu bar serves the whole program, as on a desktop whose menu bar
+    // is the screen's: its shortcuts act from every window (the Help window
+    // too), unless a sheet or a message box holds the window they are on.
+    mAction->setShortcutContext(Qt::ApplicationShortcut);
     QObject::connect(mAction.get(), &QAction::triggered, [this] { Triggered(); });
 }
 

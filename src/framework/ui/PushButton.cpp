@@ -3,18 +3,17 @@
 #include <QPushButton>
 
 #include "graphics/PainterGraphics.h"
-#include "system/Runtime.h"
+#include "ui/Window.h"
 
 PushButton::PushButton(Window& owner, const QString& name)
     : RectControl(owner, name, new QPushButton), mButton(static_cast<QPushButton*>(Widget())) {
-    mButton->setFocusPolicy(Qt::NoFocus);
     // Only the default button may answer Return: a button that became the
     // default by taking the focus would steal it.
     mButton->setAutoDefault(false);
     mButton->setFont(PainterGraphics::FontFor(QStringLiteral("System"), 0, false, false));
     QObject::connect(mButton, &QPushButton::clicked, [this] {
         if (Action)
-            Guarded([this] { Action(); });
+            Owner().Press(Action);
     });
 }
 

@@ -7,9 +7,9 @@
 class QPushButton;
 
 // A push button. The default button answers Return and the cancel button
-// Escape anywhere in its sheet. Like the buttons of the original desktop,
-// it is not in the Tab order, so a sheet's keyboard focus starts in and
-// stays among its fields; clicking it does not take the focus either.
+// Escape anywhere in its sheet. As on this desktop, it takes the keyboard
+// focus, by Tab in the order of TabIndex or by a click, and Space presses
+// the focused button; Return stays the default button's.
 class PushButton : public RectControl {
   public:
     PushButton(Window& owner, const QString& name);

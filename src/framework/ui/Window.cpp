@@ -8,6 +8,7 @@
 
 #include "ui/EventRouter.h"
 #include "ui/MenuBar.h"
+#include "ui/PushButton.h"
 #include "ui/WindowHost.h"
 
 Window::Window(Frame frame) : mFrame(frame) {
@@ -215,12 +216,33 @@ void Window::ApplyTabOrder() {
     addChildrenOf(nullptr);
     for (size_t i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(order[i - 1]->Widget(), order[i]->Widget());
+    mTabOrder = std::move(order);
+}
+
+// A window opens with the focus in its first field, not on a button that
+// comes before it in the Tab order (the Set sheet's "Cancel"): what the
+// user types goes where it is meant to.
+void Window::FocusFirstField() {
+    if (mHost->focusWidget())
+        return;
+    for (RectControl* control : mTabOrder) {
+        QWidget* widget = control->Widget();
+        if (!dynamic_cast<PushButton*>(control) && widget && widget->isEnabled() &&
+            (widget->focusPolicy() & Qt::TabFocus)) {
+            widget->setFocus(Qt::TabFocusReason);
+            return;
+        }
+    }
 }
 
 void Window::Show() {
     if (mClosed)
         return;
     ArrangeHost();
+    FocusFirstField();
+    // A minimised window comes back, as the user left it otherwise
+    // (maximised or not).
+    mHost->setWindowState(mHost->windowState() & ~Qt::WindowMinimized);
     mHost->show();
     mHost->raise();
     mHost->activateWindow();
@@ -239,16 +261,13 @@ void Window::ShowWithin(Window& parent, int) {
     mHost->setParent(parent.Host(), (mHost->windowFlags() & ~Qt::WindowType_Mask) | Qt::Dialog);
     mHost->resize(size);
     ArrangeHost();
+    FocusFirstField();
     mHost->open(); // window-modal; returns at once
 }
 
+// Not through the toolkit's close(): inside a close that the window manager
+// asked for (a sheet's close box pressing Cancel), that does nothing.
 void Window::Close() {
-    if (mClosed)
-        return;
-    mHost->close();
-}
-
-void Window::HostClosed() {
     if (mClosed)
         return;
     Event_Close();
@@ -258,6 +277,14 @@ void Window::HostClosed() {
         app->WindowClosed(this);
 }
 
+void Window::Press(const std::function<void()>& action) {
+    if (mClosed || mPressing)
+        return;
+    mPressing = true;
+    Guarded(action);
+    mPressing = false;
+}
+
 void Window::Refresh(bool erase) {
     for (auto& control : mControls)
         if (auto* rc = dynamic_cast<RectControl*>(control.get()))
@@ -265,10 +292,7 @@ void Window::Refresh(bool erase) {
     mHost->update();
 }
 
-void Window::SetFocus() {
-    mHost->activateWindow();
-    mHost->setFocus(Qt::OtherFocusReason);
-}
+void Window::SetFocus() { mHost->setFocus(Qt::OtherFocusReason); }
 
 Control* Window::FindControl(const QString& name) const {
     for (auto& control : mControls)

@@ -67,9 +67,18 @@ public:
     void ShowWithin(Window& parent, int facing = -1);
     void Close();
     void Refresh(bool erase = true);
+    // Gives the window's keyboard focus to the window itself. It neither
+    // raises nor activates the window: the pointer moving over a full-screen
+    // window must not bury the Help window in front of it.
     void SetFocus();
     void Maximize();
     bool IsClosed() const { return mClosed; }
+
+    // Runs the action of one of the window's push buttons. A window answers
+    // one press at a time and none once it is closed: a press that reaches
+    // it while OK is still saving (a Cancel, a second OK) does nothing.
+    void Press(const std::function<void()>& action);
+    bool PressUnderWay() const { return mPressing; }
     // Whether some window is being built: between its Layout and the end
     // of its Open, which may yield to the event loop.
     static bool AnyUnderConstruction() { return sUnderConstruction > 0; }
@@ -120,9 +129,9 @@ protected:
 private:
     friend class WindowHost;
     // Called by the host widget.
-    void HostClosed();
     void HostResized();
     void ApplyTabOrder();
+    void FocusFirstField();
     int MenuBarOffset() const;
     void ArrangeHost();
     void ResizeHost(int width, int height);
@@ -137,9 +146,11 @@ private:
     bool mFullScreen = false;
     bool mMenuBarVisible = true;
     bool mClosed = false;
+    bool mPressing = false;
     bool mResizeable = true;
     int mMinWidth = 0, mMinHeight = 0;
     std::vector<std::unique_ptr<Control>> mControls;
+    std::vector<RectControl*> mTabOrder;
 };
 
 // The implicit instance of a window class: the open window of that class,

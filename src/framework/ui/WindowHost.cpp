@@ -20,19 +20,24 @@ void WindowHost::CloseQuietly() {
     hide();
 }
 
+// Only the window manager closes the host this way (the window's own Close
+// hides it): its close box, or a close from a task bar.
 void WindowHost::closeEvent(QCloseEvent* event) {
-    // A sheet has no close box, but the window manager may offer one: its
-    // close is the sheet's Cancel, so that nothing is left half done.
-    QPushButton* cancel = mSheet && !mClosing && event->spontaneous() ? CancelButton() : nullptr;
-    if (cancel) {
-        event->ignore();
-        cancel->click();
+    if (mClosing) {
+        event->accept();
         return;
     }
-    if (!mClosing) {
-        mClosing = true;
-        Guarded([this] { mWindow.HostClosed(); });
+    // A press under way (OK saving) closes the window itself when it ends.
+    if (mWindow.PressUnderWay()) {
+        event->ignore();
+        return;
     }
+    // A sheet has no close box, but the window manager may offer one: its
+    // close is the sheet's Cancel, so that nothing is left half done, and
+    // the sheet is gone after it as after Cancel.
+    if (QPushButton* cancel = mSheet ? CancelButton() : nullptr)
+        cancel->click();
+    Guarded([this] { mWindow.Close(); });
     event->accept();
 }
 

@@ -8,6 +8,7 @@
 #include "ui/CheckBox.h"
 #include "ui/GroupBox.h"
 #include "ui/PopupMenu.h"
+#include "system/Runtime.h"
 #include "ui/Window.h"
 
 namespace {
@@ -105,6 +106,23 @@ class ControlsTest : public QObject {
     void tabGoesThroughAGroupInItsOwnOrder() {
         QCOMPARE(form->popup->Widget()->nextInFocusChain(), form->inside->Widget());
         QCOMPARE(form->inside->Widget()->nextInFocusChain(), form->outside->Widget());
+    }
+
+    // A handler that closes its own window and then yields (a save does)
+    // still has its window when it carries on; the window goes once the
+    // handler has returned.
+    void aWindowClosedUnderARunningHandlerOutlivesIt() {
+        QPointer<QWidget> host = form->Host();
+        bool alive = false;
+        form->inside->Action = [&] {
+            form->Close();
+            for (int i = 0; i < 3; ++i)
+                YieldToEventLoop();
+            alive = !host.isNull();
+        };
+        QTest::mouseClick(form->inside->Widget(), Qt::LeftButton, {}, QPoint(5, 10));
+        QVERIFY(alive);
+        QTRY_VERIFY(host.isNull());
     }
 
     void oneOrderForMatchingAndSorting() {
