@@ -6,7 +6,7 @@
 #include <QtTest>
 
 #include "App.h"
-#include "QuendleSession.h"
+#include "ProgramUnderTest.h"
 #include "graphics/PainterGraphics.h"
 #include "system/Runtime.h"
 #include "system/Timer.h"
@@ -28,14 +28,14 @@ public:
 class DisplayFramesTest : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<QuendleSession> session;
+    std::unique_ptr<ProgramUnderTest> program;
     winMain* w = nullptr;
     PaintSpy spy;
 
     QWidget* canvas() { return w->Find<Canvas>("cvTime").Widget(); }
 
     void tickAfter(double seconds) {
-        session->fake.advanceSeconds(seconds);
+        program->fake.advanceSeconds(seconds);
         w->Find<Timer>("Timer1").Fire();
         for (int i = 0; i < 5; ++i)
             QCoreApplication::processEvents();
@@ -60,12 +60,12 @@ class DisplayFramesTest : public QObject {
 
 private slots:
     void init() {
-        session = std::make_unique<QuendleSession>();
-        w = &session->Main();
+        program = std::make_unique<ProgramUnderTest>();
+        w = &program->Main();
         QVERIFY(QTest::qWaitForWindowExposed(w->Host()));
         canvas()->installEventFilter(&spy);
     }
-    void cleanup() { session.reset(); }
+    void cleanup() { program.reset(); }
 
     void everyFrameIsAWholeRepaint() {
         w->CurrentSeconds = 61;

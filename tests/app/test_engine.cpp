@@ -4,14 +4,14 @@
 
 #include "App.h"
 #include "ui/Canvas.h"
-#include "QuendleSession.h"
+#include "ProgramUnderTest.h"
 #include "system/Timer.h"
 #include "winMain.h"
 
 class EngineTest : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<QuendleSession> session;
+    std::unique_ptr<ProgramUnderTest> program;
     FakeServices* fake = nullptr;
     winMain* w = nullptr;
 
@@ -46,11 +46,11 @@ class EngineTest : public QObject {
 
 private slots:
     void init() {
-        session = std::make_unique<QuendleSession>();
-        fake = &session->fake;
-        w = &session->Main();
+        program = std::make_unique<ProgramUnderTest>();
+        fake = &program->fake;
+        w = &program->Main();
     }
-    void cleanup() { session.reset(); }
+    void cleanup() { program.reset(); }
 
     void startsPausedAtZeroWithTheDefaults() {
         QVERIFY(!w->IsRunning);

@@ -9,7 +9,7 @@
 #include "App.h"
 #include "ui/Canvas.h"
 #include "ui/EditField.h"
-#include "QuendleSession.h"
+#include "ProgramUnderTest.h"
 #include "MenuBar1.h"
 #include "system/Timer.h"
 #include "winMain.h"
@@ -40,7 +40,7 @@ class MaximisesAtOnce : public QObject {
 class InputTest : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<QuendleSession> session;
+    std::unique_ptr<ProgramUnderTest> program;
     FakeServices* fake = nullptr;
     winMain* w = nullptr;
 
@@ -60,12 +60,12 @@ class InputTest : public QObject {
 
 private slots:
     void init() {
-        session = std::make_unique<QuendleSession>();
-        fake = &session->fake;
-        w = &session->Main();
-        QVERIFY(session->Activate());
+        program = std::make_unique<ProgramUnderTest>();
+        fake = &program->fake;
+        w = &program->Main();
+        QVERIFY(program->Activate());
     }
-    void cleanup() { session.reset(); }
+    void cleanup() { program.reset(); }
 
     void barHoldsFiveMenusInOrder() {
         MenuBar1& bar = TheMenuBar1();

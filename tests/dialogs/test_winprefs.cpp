@@ -6,7 +6,7 @@
 
 #include "App.h"
 #include "PaintSpy.h"
-#include "QuendleSession.h"
+#include "ProgramUnderTest.h"
 #include "RecordingGraphics.h"
 #include "SmartColorWell.h"
 #include "system/Timer.h"
@@ -82,7 +82,7 @@ int sheetCount() {
 class WinPrefsTest : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<QuendleSession> session;
+    std::unique_ptr<ProgramUnderTest> program;
     FakeServices* fake = nullptr;
     winMain* w = nullptr;
 
@@ -123,13 +123,13 @@ class WinPrefsTest : public QObject {
 
   private slots:
     void init() {
-        session = std::make_unique<QuendleSession>();
-        fake = &session->fake;
-        w = &session->Main();
+        program = std::make_unique<ProgramUnderTest>();
+        fake = &program->fake;
+        w = &program->Main();
         fake->fonts = QStringList{"Zeta", "alpha", "Mono"};
-        QVERIFY(session->Activate());
+        QVERIFY(program->Activate());
     }
-    void cleanup() { session.reset(); }
+    void cleanup() { program.reset(); }
 
     void ctrlCommaOpensASheetOnTheDefaultsUnchanged() {
         QTest::keyClick(w->Host(), Qt::Key_Comma, Qt::ControlModifier);

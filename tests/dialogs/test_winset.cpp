@@ -7,7 +7,7 @@
 #include <climits>
 
 #include "ui/EditField.h"
-#include "QuendleSession.h"
+#include "ProgramUnderTest.h"
 #include "ui/PushButton.h"
 #include "ui/StaticText.h"
 #include "system/Timer.h"
@@ -57,7 +57,7 @@ struct Row {
 class WinSetTest : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<QuendleSession> session;
+    std::unique_ptr<ProgramUnderTest> program;
     winMain* w = nullptr;
 
     // Opens the sheet on the main window as the Timer menu's Set does.
@@ -85,11 +85,11 @@ class WinSetTest : public QObject {
 
   private slots:
     void init() {
-        session = std::make_unique<QuendleSession>();
-        w = &session->Main();
-        QVERIFY(session->Activate());
+        program = std::make_unique<ProgramUnderTest>();
+        w = &program->Main();
+        QVERIFY(program->Activate());
     }
-    void cleanup() { session.reset(); }
+    void cleanup() { program.reset(); }
 
     void firstOpeningShowsZerosInASheetOnTheMainWindow() {
         winSet* s = open();

@@ -9,7 +9,7 @@
 #include "AboutWindow.h"
 #include "App.h"
 #include "MenuBar1.h"
-#include "QuendleSession.h"
+#include "ProgramUnderTest.h"
 #include "graphics/ImageGraphics.h"
 #include "ui/Canvas.h"
 #include "ui/EditField.h"
@@ -48,7 +48,7 @@ QImage Solid(int width, int height, QColor color) {
 class AboutTest : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<QuendleSession> session;
+    std::unique_ptr<ProgramUnderTest> program;
 
     AboutWindow& openAbout() {
         TheMenuBar1().FindItem("HelpAbout")->Action()->trigger();
@@ -64,8 +64,8 @@ class AboutTest : public QObject {
     }
 
 private slots:
-    void init() { session = std::make_unique<QuendleSession>(); }
-    void cleanup() { session.reset(); }
+    void init() { program = std::make_unique<ProgramUnderTest>(); }
+    void cleanup() { program.reset(); }
 
     void bothLayouts() {
         AboutWindow& about = openAbout();
@@ -162,15 +162,15 @@ private slots:
         AboutWindow& about = openAbout();
         QWidget* badge = about.QxIconCanvas->Widget();
         QTest::mousePress(badge, Qt::LeftButton, {}, QPoint(5, 5));
-        QCOMPARE(session->fake.urls, QStringList{"https://www.qt.io/"});
+        QCOMPARE(program->fake.urls, QStringList{"https://www.qt.io/"});
         QTest::mouseMove(badge, QPoint(50, 10));
         QTest::mouseRelease(badge, Qt::LeftButton, {}, QPoint(50, 10));
-        QCOMPARE(session->fake.urls.size(), 1);
+        QCOMPARE(program->fake.urls.size(), 1);
     }
 
     void picturesFromPaintedPixels() {
         QTemporaryDir folder;
-        session->fake.resourcesFolder = folder.path();
+        program->fake.resourcesFolder = folder.path();
         AboutWindow& about = openAbout();
         // Nothing to draw, and nothing fails.
         QImage empty = painted(64, 64, [&](Graphics& g) { about.AppIconCanvas_Paint(g); });

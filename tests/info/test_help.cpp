@@ -5,7 +5,7 @@
 #include <QtTest>
 
 #include "MenuBar1.h"
-#include "QuendleSession.h"
+#include "ProgramUnderTest.h"
 #include "ui/EditField.h"
 #include "ui/MenuBar.h"
 #include "App.h"
@@ -16,7 +16,7 @@
 class HelpTest : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<QuendleSession> session;
+    std::unique_ptr<ProgramUnderTest> program;
 
     winHelp& openHelp() {
         TheMenuBar1().FindItem("HelpHelp")->Action()->trigger();
@@ -33,8 +33,8 @@ class HelpTest : public QObject {
     }
 
 private slots:
-    void init() { session = std::make_unique<QuendleSession>(); }
-    void cleanup() { session.reset(); }
+    void init() { program = std::make_unique<ProgramUnderTest>(); }
+    void cleanup() { program.reset(); }
 
     void opensStyledAtTheTop() {
         winHelp& help = openHelp();
@@ -76,7 +76,7 @@ private slots:
     // One menu bar serves the program: its shortcuts act from the Help
     // window too, after the same enabling as anywhere.
     void menuShortcutsActFromTheHelpWindow() {
-        winMain& main = session->Main();
+        winMain& main = program->Main();
         main.CurrentSeconds = 60;
         winHelp& help = openHelp();
         QVERIFY(QTest::qWaitForWindowActive(help.Host()));

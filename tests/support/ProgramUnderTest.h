@@ -10,17 +10,17 @@
 #include "winMain.h"
 
 // The real program, started as at launch under recording services, and
-// shut down again when the session ends, so each test case starts afresh.
-class QuendleSession {
+// shut down again when this object goes, so each test case starts afresh.
+class ProgramUnderTest {
 public:
     // Declared first: the fake is in place before start-up and outlives
     // the shutdown.
     FakeServices fake;
 
-    QuendleSession() { Startup(); }
-    ~QuendleSession() { Application::Shutdown(); }
-    QuendleSession(const QuendleSession&) = delete;
-    QuendleSession& operator=(const QuendleSession&) = delete;
+    ProgramUnderTest() { Startup(); }
+    ~ProgramUnderTest() { Application::Shutdown(); }
+    ProgramUnderTest(const ProgramUnderTest&) = delete;
+    ProgramUnderTest& operator=(const ProgramUnderTest&) = delete;
 
     winMain& Main() { return Implicit<winMain>(); }
     // Makes the main window the active one, as the desktop leaves it after
