@@ -10,24 +10,26 @@
 #include <QWidget>
 
 #include "App.h"
-#include "system/Application.h"
-#include "ui/Canvas.h"
 #include "FakeServices.h"
 #include "PaintSpy.h"
+#include "Startup.h"
 #include "graphics/CallLog.h"
 #include "graphics/PainterGraphics.h"
+#include "system/Application.h"
 #include "system/Runtime.h"
-#include "Startup.h"
+#include "ui/Canvas.h"
 #include "winMain.h"
 
 namespace {
 
 // The count changes every fourth repaint, as it does at four ticks a second.
-std::int32_t CountAt(std::int32_t tick, bool alert) { return alert ? 0 : 3599 - (tick / 4) % 3600; }
+std::int32_t CountAt(std::int32_t tick, bool alert) {
+    return alert ? 0 : 3599 - (tick / 4) % 3600;
+}
 
 // The main window of a started application, counting or in the alert.
 class Display {
-public:
+  public:
     explicit Display(bool alert) {
         Startup();
         window = &Implicit<winMain>();
@@ -40,7 +42,7 @@ public:
 
     winMain* window = nullptr;
 
-private:
+  private:
     FakeServices mFake;
 };
 
@@ -106,9 +108,15 @@ void BM_CanvasRepaint(benchmark::State& state) {
     state.counters["paints"] = *paints;
 }
 
-void BM_RedrawRunning(benchmark::State& state) { RedrawKept(state, false); }
-void BM_RedrawAlert(benchmark::State& state) { RedrawKept(state, true); }
-void BM_RedrawIntoPicture(benchmark::State& state) { RedrawIntoPicture(state, false); }
+void BM_RedrawRunning(benchmark::State& state) {
+    RedrawKept(state, false);
+}
+void BM_RedrawAlert(benchmark::State& state) {
+    RedrawKept(state, true);
+}
+void BM_RedrawIntoPicture(benchmark::State& state) {
+    RedrawIntoPicture(state, false);
+}
 
 void Sizes(benchmark::internal::Benchmark* b) {
     b->Args({450, 150})->Args({1920, 1080})->Args({3840, 2160});

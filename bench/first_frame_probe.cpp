@@ -32,7 +32,7 @@ long long requests;
 long long pixels;
 
 constexpr int LineSize = 3 * 20; // three fields of 19 digits, each with its separator
-char* line; // the mapped file, LineSize bytes
+char* line;                      // the mapped file, LineSize bytes
 
 // Maps a new file of one line under a temporary name and renames it into
 // place, so that a reader never sees it empty or half written.

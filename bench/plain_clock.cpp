@@ -15,7 +15,7 @@
 namespace {
 
 class PlainClock : public QWidget {
-public:
+  public:
     PlainClock() {
         setWindowTitle(QStringLiteral("Plain clock"));
         resize(450, 150);
@@ -24,7 +24,7 @@ public:
         mTimer.start(250);
     }
 
-protected:
+  protected:
     void paintEvent(QPaintEvent*) override {
         const qint64 left = std::max<qint64>(0, 3600 - mClock.elapsed() / 1000);
         const QString text = QStringLiteral("%1:%2:%3")
@@ -46,7 +46,7 @@ protected:
             setWindowState(windowState() ^ Qt::WindowFullScreen);
     }
 
-private:
+  private:
     // The largest pixel size at which the template fits, by bisection.
     int FittingSize(QFont font) const {
         const QString sample = QStringLiteral("00:00:00");

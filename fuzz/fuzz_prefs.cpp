@@ -9,8 +9,8 @@
 #include <QPair>
 #include <QString>
 #include <cstdint>
-#include <cstdlib>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 #include <vector>

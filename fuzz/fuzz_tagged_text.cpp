@@ -8,8 +8,8 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "TaggedText.h"
 #include "StyledFieldSheet.h"
+#include "TaggedText.h"
 #include "ui/EditField.h"
 
 namespace {

@@ -1,4 +1,6 @@
-#include "system/Application.h"
 #include "Startup.h"
+#include "system/Application.h"
 
-int main(int argc, char** argv) { return RunApplication(argc, argv, Startup); }
+int main(int argc, char** argv) {
+    return RunApplication(argc, argv, Startup);
+}

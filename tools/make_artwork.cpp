@@ -263,8 +263,7 @@ bool writeIcons(const QDir& folder) {
             painter.scale(size / 128.0, size / 128.0);
             paintStopwatch(painter);
         };
-        const QString path =
-            folder.filePath(QStringLiteral("icons/quendle-%1.png").arg(size));
+        const QString path = folder.filePath(QStringLiteral("icons/quendle-%1.png").arg(size));
         if (!withAlpha(render(QSize(size, size), kWindowGrey, scaled)).save(path, "PNG")) {
             QTextStream(stderr) << "make_artwork: cannot write " << path << '\n';
             return false;
@@ -304,7 +303,8 @@ int main(int argc, char* argv[]) {
         write(render(stateIcon, kDisplayGrey, paintAlert), folder, "Alert_Icon", "Alert_Mask") &&
         write(render(QSize(128, 128), kWindowGrey, paintStopwatch), folder, "AboutIcon",
               "AboutMask") &&
-        write(render(QSize(216, 30), kWindowGrey, paintBadge), folder, "VaZeDoZi", "VaZeDoZiMask") &&
+        write(render(QSize(216, 30), kWindowGrey, paintBadge), folder, "VaZeDoZi",
+              "VaZeDoZiMask") &&
         writeIcons(folder);
     return ok ? 0 : 1;
 }

@@ -18,7 +18,9 @@ QString App::DonationURL() {
            QStringLiteral("&lc=US&item_name=Quendle%20Development&currency_code=USD");
 }
 
-QString App::WebsiteURL() { return QStringLiteral("http://") + QLatin1String(WebsiteHost); }
+QString App::WebsiteURL() {
+    return QStringLiteral("http://") + QLatin1String(WebsiteHost);
+}
 
 bool App::HelpDonate_Action() {
     ShowURL(DonationURL());
@@ -30,4 +32,6 @@ bool App::HelpVisitWebsite_Action() {
     return true;
 }
 
-App& TheApp() { return static_cast<App&>(*Application::Instance()); }
+App& TheApp() {
+    return static_cast<App&>(*Application::Instance());
+}

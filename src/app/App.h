@@ -9,7 +9,7 @@
 // display settings. They stay at their zero values until the main window's
 // Open loads them.
 class App : public Application {
-public:
+  public:
     QString Pref_Font;
     bool Pref_Bold = false;
     bool Pref_Italic = false;

@@ -5,10 +5,10 @@
 // The application's one menu bar: File, Edit, Timer, View and Help. The
 // same object is the application's and the main window's bar.
 class MenuBar1 : public MenuBar {
-public:
+  public:
     MenuBar1();
 
-private:
+  private:
     void Untitled0();
     void Untitled1();
     void Untitled2();
@@ -16,8 +16,8 @@ private:
     void Untitled4();
     void AppendMenu(const QString& name, const QString& text);
     template <class Item = MenuItem>
-    void AppendItem(const QString& menu, const QString& name, bool autoEnable,
-                    const QString& text, const QString& shortcut);
+    void AppendItem(const QString& menu, const QString& name, bool autoEnable, const QString& text,
+                    const QString& shortcut);
     void AppendSeparator(const QString& menu, const QString& name);
 };
 

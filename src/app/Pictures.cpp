@@ -4,15 +4,26 @@
 #include <array>
 #include <memory>
 
-#include "system/Application.h"
 #include "graphics/Graphics.h"
 #include "graphics/Picture.h"
+#include "system/Application.h"
 #include "system/Services.h"
 
 namespace {
 
-enum Which { PauseIcon, PauseMask, RunIcon, RunMask, AlertIcon, AlertMask, AboutIconPic,
-             AboutMaskPic, Badge, BadgeMask, Count };
+enum Which {
+    PauseIcon,
+    PauseMask,
+    RunIcon,
+    RunMask,
+    AlertIcon,
+    AlertMask,
+    AboutIconPic,
+    AboutMaskPic,
+    Badge,
+    BadgeMask,
+    Count
+};
 
 // One cache per picture. They are emptied when the application shuts down,
 // so that a later start-up (a test's next case) loads afresh.
@@ -58,13 +69,33 @@ Picture* Icon(Which which, const char* name, Picture* (*maskPicture)()) {
 
 } // namespace
 
-Picture* Pause_Icon() { return Icon(PauseIcon, "Pause_Icon", Pause_Mask); }
-Picture* Pause_Mask() { return Plain(PauseMask, "Pause_Mask"); }
-Picture* Run_Icon() { return Icon(RunIcon, "Run_Icon", Run_Mask); }
-Picture* Run_Mask() { return Plain(RunMask, "Run_Mask"); }
-Picture* Alert_Icon() { return Icon(AlertIcon, "Alert_Icon", Alert_Mask); }
-Picture* Alert_Mask() { return Plain(AlertMask, "Alert_Mask"); }
-Picture* AboutIcon() { return Plain(AboutIconPic, "AboutIcon"); }
-Picture* AboutMask() { return Plain(AboutMaskPic, "AboutMask"); }
-Picture* VaZeDoZi() { return Plain(Badge, "VaZeDoZi"); }
-Picture* VaZeDoZiMask() { return Plain(BadgeMask, "VaZeDoZiMask"); }
+Picture* Pause_Icon() {
+    return Icon(PauseIcon, "Pause_Icon", Pause_Mask);
+}
+Picture* Pause_Mask() {
+    return Plain(PauseMask, "Pause_Mask");
+}
+Picture* Run_Icon() {
+    return Icon(RunIcon, "Run_Icon", Run_Mask);
+}
+Picture* Run_Mask() {
+    return Plain(RunMask, "Run_Mask");
+}
+Picture* Alert_Icon() {
+    return Icon(AlertIcon, "Alert_Icon", Alert_Mask);
+}
+Picture* Alert_Mask() {
+    return Plain(AlertMask, "Alert_Mask");
+}
+Picture* AboutIcon() {
+    return Plain(AboutIconPic, "AboutIcon");
+}
+Picture* AboutMask() {
+    return Plain(AboutMaskPic, "AboutMask");
+}
+Picture* VaZeDoZi() {
+    return Plain(Badge, "VaZeDoZi");
+}
+Picture* VaZeDoZiMask() {
+    return Plain(BadgeMask, "VaZeDoZiMask");
+}

@@ -4,7 +4,9 @@
 
 namespace ScreensaverUtilities {
 
-void DelayScreensaverMac() { TheServices().UserActivity(); }
+void DelayScreensaverMac() {
+    TheServices().UserActivity();
+}
 
 void DisableScreensaverWin() {}
 

@@ -22,7 +22,9 @@ void ApplicationAddMenuHandlers() {
                        [&app] { return app.HelpVisitWebsite_Action(); });
 }
 
-void MakeDefaultView() { Implicit<winMain>(); }
+void MakeDefaultView() {
+    Implicit<winMain>();
+}
 
 } // namespace
 

@@ -3,13 +3,13 @@
 #include <algorithm>
 
 #include "App.h"
+#include "MenuBar1.h"
+#include "ScreensaverUtilities.h"
+#include "system/Runtime.h"
+#include "system/Timer.h"
+#include "text/Numbers.h"
 #include "ui/Canvas.h"
 #include "ui/MenuBar.h"
-#include "MenuBar1.h"
-#include "text/Numbers.h"
-#include "system/Runtime.h"
-#include "ScreensaverUtilities.h"
-#include "system/Timer.h"
 
 winMain::winMain() = default;
 
@@ -27,7 +27,9 @@ void winMain::Layout() {
     SetTitleButtons(true, true, true);
 }
 
-void winMain::CreateControls() { CreateControls0(); }
+void winMain::CreateControls() {
+    CreateControls0();
+}
 
 void winMain::CreateControls0() {
     auto& timer1 = AddControl<Timer>(QStringLiteral("Timer1"));
@@ -65,9 +67,13 @@ void winMain::Event_Open() {
     Stop();
 }
 
-void winMain::Event_Close() { Quit(0); }
+void winMain::Event_Close() {
+    Quit(0);
+}
 
-void winMain::RepaintTime() { Find<Canvas>(QStringLiteral("cvTime")).Refresh(false); }
+void winMain::RepaintTime() {
+    Find<Canvas>(QStringLiteral("cvTime")).Refresh(false);
+}
 
 // The remaining time is always measured from the instant of the last
 // Start, never counted in ticks: a late or skipped tick only delays the
@@ -80,7 +86,8 @@ void winMain::Timer1_Action() {
         const std::int64_t elapsedMicro = ToInt64(now - static_cast<double>(StartMicroSeconds));
         const std::int32_t elapsed = ToInt32(static_cast<double>(elapsedMicro) / 1000000.0);
         const std::int64_t remaining = std::int64_t{StartSeconds} - elapsed;
-        CurrentSeconds = static_cast<std::int32_t>(std::clamp<std::int64_t>(remaining, 0, INT32_MAX));
+        CurrentSeconds =
+            static_cast<std::int32_t>(std::clamp<std::int64_t>(remaining, 0, INT32_MAX));
         RepaintTime();
         if (CurrentSeconds == 0) {
             Stop();
@@ -90,7 +97,9 @@ void winMain::Timer1_Action() {
     RepaintTime();
 }
 
-void winMain::TimerDone_Action() { Beep(); }
+void winMain::TimerDone_Action() {
+    Beep();
+}
 
 void winMain::Start() {
     StartSeconds = CurrentSeconds;
@@ -137,27 +146,75 @@ MenuItem* winMain::MenuItemNamed(const char* name) const {
     return bar ? bar->FindItem(QString::fromLatin1(name)) : nullptr;
 }
 
-MenuItem* winMain::HelpMenu() const { return MenuItemNamed("HelpMenu"); }
-MenuItem* winMain::HelpAbout() const { return MenuItemNamed("HelpAbout"); }
-MenuItem* winMain::UntitledSeparator0() const { return MenuItemNamed("UntitledSeparator0"); }
-MenuItem* winMain::HelpVisitWebsite() const { return MenuItemNamed("HelpVisitWebsite"); }
-MenuItem* winMain::HelpDonate() const { return MenuItemNamed("HelpDonate"); }
-MenuItem* winMain::UntitledSeparator() const { return MenuItemNamed("UntitledSeparator"); }
-MenuItem* winMain::HelpHelp() const { return MenuItemNamed("HelpHelp"); }
-MenuItem* winMain::ViewMenu() const { return MenuItemNamed("ViewMenu"); }
-MenuItem* winMain::ViewToggleFullscreen() const { return MenuItemNamed("ViewToggleFullscreen"); }
-MenuItem* winMain::TimerMenu() const { return MenuItemNamed("TimerMenu"); }
-MenuItem* winMain::TimerStart() const { return MenuItemNamed("TimerStart"); }
-MenuItem* winMain::TimerSet() const { return MenuItemNamed("TimerSet"); }
-MenuItem* winMain::EditMenu() const { return MenuItemNamed("EditMenu"); }
-MenuItem* winMain::EditSelectAll() const { return MenuItemNamed("EditSelectAll"); }
-MenuItem* winMain::UntitledMenu0() const { return MenuItemNamed("UntitledMenu0"); }
-MenuItem* winMain::EditClear() const { return MenuItemNamed("EditClear"); }
-MenuItem* winMain::EditPaste() const { return MenuItemNamed("EditPaste"); }
-MenuItem* winMain::EditCopy() const { return MenuItemNamed("EditCopy"); }
-MenuItem* winMain::EditCut() const { return MenuItemNamed("EditCut"); }
-MenuItem* winMain::UntitledMenu1() const { return MenuItemNamed("UntitledMenu1"); }
-MenuItem* winMain::EditUndo() const { return MenuItemNamed("EditUndo"); }
-MenuItem* winMain::FileMenu() const { return MenuItemNamed("FileMenu"); }
-MenuItem* winMain::FileQuit() const { return MenuItemNamed("FileQuit"); }
-MenuItem* winMain::FilePreferences() const { return MenuItemNamed("FilePreferences"); }
+MenuItem* winMain::HelpMenu() const {
+    return MenuItemNamed("HelpMenu");
+}
+MenuItem* winMain::HelpAbout() const {
+    return MenuItemNamed("HelpAbout");
+}
+MenuItem* winMain::UntitledSeparator0() const {
+    return MenuItemNamed("UntitledSeparator0");
+}
+MenuItem* winMain::HelpVisitWebsite() const {
+    return MenuItemNamed("HelpVisitWebsite");
+}
+MenuItem* winMain::HelpDonate() const {
+    return MenuItemNamed("HelpDonate");
+}
+MenuItem* winMain::UntitledSeparator() const {
+    return MenuItemNamed("UntitledSeparator");
+}
+MenuItem* winMain::HelpHelp() const {
+    return MenuItemNamed("HelpHelp");
+}
+MenuItem* winMain::ViewMenu() const {
+    return MenuItemNamed("ViewMenu");
+}
+MenuItem* winMain::ViewToggleFullscreen() const {
+    return MenuItemNamed("ViewToggleFullscreen");
+}
+MenuItem* winMain::TimerMenu() const {
+    return MenuItemNamed("TimerMenu");
+}
+MenuItem* winMain::TimerStart() const {
+    return MenuItemNamed("TimerStart");
+}
+MenuItem* winMain::TimerSet() const {
+    return MenuItemNamed("TimerSet");
+}
+MenuItem* winMain::EditMenu() const {
+    return MenuItemNamed("EditMenu");
+}
+MenuItem* winMain::EditSelectAll() const {
+    return MenuItemNamed("EditSelectAll");
+}
+MenuItem* winMain::UntitledMenu0() const {
+    return MenuItemNamed("UntitledMenu0");
+}
+MenuItem* winMain::EditClear() const {
+    return MenuItemNamed("EditClear");
+}
+MenuItem* winMain::EditPaste() const {
+    return MenuItemNamed("EditPaste");
+}
+MenuItem* winMain::EditCopy() const {
+    return MenuItemNamed("EditCopy");
+}
+MenuItem* winMain::EditCut() const {
+    return MenuItemNamed("EditCut");
+}
+MenuItem* winMain::UntitledMenu1() const {
+    return MenuItemNamed("UntitledMenu1");
+}
+MenuItem* winMain::EditUndo() const {
+    return MenuItemNamed("EditUndo");
+}
+MenuItem* winMain::FileMenu() const {
+    return MenuItemNamed("FileMenu");
+}
+MenuItem* winMain::FileQuit() const {
+    return MenuItemNamed("FileQuit");
+}
+MenuItem* winMain::FilePreferences() const {
+    return MenuItemNamed("FilePreferences");
+}

@@ -15,7 +15,7 @@ class Timer;
 // The count-down is three states: paused (neither flag), running
 // (IsRunning) and alert (IsDone); never both flags at once.
 class winMain : public Window {
-public:
+  public:
     winMain();
 
     bool IsRunning = false;
@@ -97,13 +97,13 @@ public:
     std::int32_t GetTextSize(Graphics& g, const QString& text, std::int32_t maxWidth,
                              std::int32_t maxHeight);
 
-protected:
+  protected:
     void Layout() override;
     void CreateControls() override;
     void CreateControls0();
     void AddMenuHandlers() override;
 
-private:
+  private:
     // The state icon's square, shared by pointing and pressing.
     static bool OnStateIcon(int x, int y);
     void RepaintTime();

@@ -3,12 +3,12 @@
 #include <cstdlib>
 
 #include "App.h"
-#include "ui/Canvas.h"
-#include "graphics/Graphics.h"
-#include "text/Numbers.h"
 #include "Pictures.h"
+#include "graphics/Graphics.h"
 #include "system/Runtime.h"
+#include "text/Numbers.h"
 #include "text/TextFunctions.h"
+#include "ui/Canvas.h"
 #include "winMain.h"
 
 namespace {
@@ -26,7 +26,9 @@ constexpr std::int32_t kLastTenSeconds = 10;
 constexpr std::int32_t kFirstSize = 8;
 } // namespace
 
-void winMain::cvTime_Paint(Graphics& g) { Redraw(&g, -1, false); }
+void winMain::cvTime_Paint(Graphics& g) {
+    Redraw(&g, -1, false);
+}
 
 void winMain::Redraw(Graphics* g, std::int32_t secs, bool preview) {
     // 1. The count serves both the text and the colour rule.
@@ -100,7 +102,8 @@ void winMain::Redraw(Graphics* g, std::int32_t secs, bool preview) {
     g->SetTextFont(QStringLiteral("System"));
     g->SetBold(false);
     g->SetItalic(false);
-    g->SetTextSize(GetTextSize(*g, kAlertText, ToInt32(widthLimit * kAlertWidthShare), heightLimit));
+    g->SetTextSize(
+        GetTextSize(*g, kAlertText, ToInt32(widthLimit * kAlertWidthShare), heightLimit));
     const std::int32_t aw = ToInt32(g->StringWidth(kAlertText));
     const std::int32_t ah = g->StringHeight(kAlertText, double(aw) + kWrapSlack);
     const std::int32_t b = ToInt32(Max(1, g->TextHeight() / kFrameDivisor));

@@ -1,11 +1,11 @@
 // The main window's keys, pointer, menu commands and full screen.
 #include "AboutWindow.h"
 #include "App.h"
+#include "text/TextFunctions.h"
 #include "ui/Canvas.h"
 #include "ui/MenuBar.h"
-#include "text/TextFunctions.h"
-#include "winMain.h"
 #include "winHelp.h"
+#include "winMain.h"
 #include "winPrefs.h"
 #include "winSet.h"
 
@@ -52,9 +52,13 @@ void winMain::Event_EnableMenuItems() {
     }
 }
 
-void winMain::Event_Resizing() { RepaintTime(); }
+void winMain::Event_Resizing() {
+    RepaintTime();
+}
 
-void winMain::Event_Resized() { RepaintTime(); }
+void winMain::Event_Resized() {
+    RepaintTime();
+}
 
 void winMain::Event_MouseMove(int, int y) {
     if (!FullScreen())

@@ -5,10 +5,10 @@
 #include <variant>
 
 #include "App.h"
+#include "Preferences.h"
 #include "files/FolderItem.h"
 #include "files/IOException.h"
 #include "files/SystemFolders.h"
-#include "Preferences.h"
 #include "system/Runtime.h"
 #include "winMain.h"
 

@@ -20,7 +20,9 @@ constexpr int dragThreshold = 3;
 // The size of the dragged swatch, centred on the pointer.
 constexpr int dragSize = 12;
 
-Color Grey(double value) { return HSV(0, 0, value); }
+Color Grey(double value) {
+    return HSV(0, 0, value);
+}
 
 // The same hue and saturation, `amount` darker, never below black.
 Color Darker(Color c, double amount) {
@@ -97,9 +99,9 @@ bool SmartColorWell::Event_MouseDown(int x, int y) {
     draw();
     // Ctrl and Alt are read now, not from the press: a key let go since
     // the press counts as up.
-    mouseDownWithinColorBox = withinColorBox(x, y) &&
-                              (EnableColorDrag || Keyboard::AsyncCommandKey() ||
-                               Keyboard::AsyncOptionKey());
+    mouseDownWithinColorBox =
+        withinColorBox(x, y) &&
+        (EnableColorDrag || Keyboard::AsyncCommandKey() || Keyboard::AsyncOptionKey());
     if (MouseDown)
         MouseDown(x, y);
     return true;
@@ -181,7 +183,9 @@ void SmartColorWell::drawFace(::Graphics& g, int W, int H, int M) const {
     g.DrawRect(M, M, W - 2 * M, H - 2 * M);
 }
 
-Color SmartColorWell::getColor() const { return ColorSelected; }
+Color SmartColorWell::getColor() const {
+    return ColorSelected;
+}
 
 void SmartColorWell::pickColor() {
     Color c = ColorSelected;
@@ -199,9 +203,13 @@ void SmartColorWell::pickColor() {
     draw();
 }
 
-Color SmartColorWell::integer2Color(std::int32_t value) const { return ColorOfValue(value); }
+Color SmartColorWell::integer2Color(std::int32_t value) const {
+    return ColorOfValue(value);
+}
 
-QString SmartColorWell::getColorAsHexString() const { return ColorHexText(ColorSelected); }
+QString SmartColorWell::getColorAsHexString() const {
+    return ColorHexText(ColorSelected);
+}
 
 void SmartColorWell::setColorFromHexString(const QString& text) {
     if (text == lastColorAsHexString)
@@ -226,7 +234,8 @@ bool SmartColorWell::withinControl(int x, int y) const {
 }
 
 void SmartColorWell::startDrag(int x, int y) {
-    auto item = NewDragItem(Left() + x - dragSize / 2, Top() + y - dragSize / 2, dragSize, dragSize);
+    auto item =
+        NewDragItem(Left() + x - dragSize / 2, Top() + y - dragSize / 2, dragSize, dragSize);
     item->SetText(getColorAsHexString());
     // The pointer carries a swatch of the colour.
     auto swatch = NewPicture(dragSize, dragSize, 32);

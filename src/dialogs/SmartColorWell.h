@@ -18,48 +18,48 @@
 // MouseDown and MouseUp on to the host as its own events of the same names,
 // which hide the canvas's.
 class SmartColorWell : public Canvas {
-public:
+  public:
     SmartColorWell(Window& owner, const QString& name);
 
     // Properties, in the design's order. The host sets the public ones from
     // its design before the window opens; each is read afresh at every use.
     Color ColorSelected;
 
-protected:
+  protected:
     // The pressed look.
     bool mouseDownAndWithin = false;
 
-public:
+  public:
     QString PickerPromptText;
 
-protected:
+  protected:
     // The press point, in the well's coordinates.
     std::int32_t mouseDownX = 0;
     std::int32_t mouseDownY = 0;
 
-public:
+  public:
     // Inset of the colour box from each edge; 0 at opening lets the well
     // choose one for its height.
     std::int32_t Margin = 0;
 
-protected:
+  protected:
     // The drag is armed for this press; a drag has started during it.
     bool mouseDownWithinColorBox = false;
     bool draggedColorBox = false;
 
-public:
+  public:
     // When dimmed in the active window, dim the colour box as well.
     bool AlsoDimColor = false;
     // A press in the colour box arms a drag without Ctrl or Alt.
     bool EnableColorDrag = false;
 
-protected:
+  protected:
     // The text last taken by setColorFromHexString; "?" once the colour has
     // changed by other means, so that the same text applies again.
     QString lastColorAsHexString;
     bool pickingColor = false;
 
-public:
+  public:
     // Events raised to the host.
     std::function<void(::Graphics& g)> Paint;
     std::function<void()> Open;
@@ -67,7 +67,7 @@ public:
     std::function<void(int x, int y)> MouseDown;
     std::function<void(int x, int y)> MouseUp;
 
-protected:
+  protected:
     // The canvas's events, as the well handles them.
     void Event_DropObject(DragItem& obj, int action);
     void Event_MouseUp(int x, int y);
@@ -76,31 +76,31 @@ protected:
     bool Event_MouseDown(int x, int y);
     void Event_Paint(::Graphics& g);
 
-public:
+  public:
     void setColor(Color c);
 
-protected:
+  protected:
     void draw();
 
-public:
+  public:
     Color getColor() const;
     void pickColor();
 
-protected:
+  protected:
     Color integer2Color(std::int32_t value) const;
 
-public:
+  public:
     QString getColorAsHexString() const;
     void setColorFromHexString(const QString& text);
 
-protected:
+  protected:
     bool withinColorBox(int x, int y) const;
     bool withinControl(int x, int y) const;
 
     // The bands, the frame, the colour box and its outlines, into `g`.
     void drawFace(::Graphics& g, int W, int H, int M) const;
 
-private:
+  private:
     bool dimmed() const;
     void startDrag(int x, int y);
 };

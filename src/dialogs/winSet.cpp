@@ -1,10 +1,10 @@
 #include "winSet.h"
 
-#include "ui/EditField.h"
 #include "text/Numbers.h"
+#include "text/TextFunctions.h"
+#include "ui/EditField.h"
 #include "ui/PushButton.h"
 #include "ui/StaticText.h"
-#include "text/TextFunctions.h"
 #include "ui/UpDownArrows.h"
 #include "winMain.h"
 

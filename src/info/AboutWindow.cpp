@@ -53,8 +53,8 @@ void AboutWindow::CreateControls0() {
     StatAppName->SetBold(true);
     StatAppVersion = &AddLabel(QStringLiteral("StatAppVersion"), 112, 12, 10, 2);
 
-    EditAppCredits = &AddControl<EditField>(QStringLiteral("EditAppCredits"),
-                                            EditField::Kind::Styled);
+    EditAppCredits =
+        &AddControl<EditField>(QStringLiteral("EditAppCredits"), EditField::Kind::Styled);
     EditAppCredits->SetBounds(0, 132, 284, 140);
     EditAppCredits->LockLeft = EditAppCredits->LockTop = true;
     EditAppCredits->LockRight = EditAppCredits->LockBottom = true;

@@ -16,7 +16,7 @@ const QString kStringClose = QStringLiteral("</string>");
 // tag is searched for once over the whole text, however many keys share
 // one closing tag.
 class NextTag {
-public:
+  public:
     NextTag(const QString& text, const QString& tag) : mText(text), mTag(tag) {}
 
     // As InStr(start, text, tag), for starts that never go back.
@@ -26,7 +26,7 @@ public:
         return mFound;
     }
 
-private:
+  private:
     const QString& mText;
     const QString& mTag;
     // -1 before the first search; then InStr's answer, 0 for none further on.
@@ -48,7 +48,9 @@ QString PlistText::Entry(const QString& key, const QString& value) {
            kStringOpen + value + kStringClose + QStringLiteral("\n\t");
 }
 
-QString PlistText::Footer() { return QStringLiteral("</dict>\n</plist>\n"); }
+QString PlistText::Footer() {
+    return QStringLiteral("</dict>\n</plist>\n");
+}
 
 bool PlistText::Scan(const QString& text, const PairFound& onPair) {
     // Positions are ints; a text too long for them holds nothing we can read

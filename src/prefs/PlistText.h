@@ -9,7 +9,7 @@
 // form and any other property list whose values are string elements,
 // whatever its indentation, line ends or order of entries.
 class PlistText {
-public:
+  public:
     // A file of the ten settings takes under 1 KiB; one past this size is
     // no file of ours and is refused unread.
     static constexpr qint64 kMaxFileBytes = 256 * 1024;

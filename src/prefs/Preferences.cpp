@@ -2,11 +2,11 @@
 
 #include <optional>
 
+#include "PlistText.h"
 #include "files/FolderItem.h"
 #include "files/IOException.h"
-#include "PlistText.h"
-#include "system/Runtime.h"
 #include "files/SystemFolders.h"
+#include "system/Runtime.h"
 
 namespace {
 
@@ -90,9 +90,13 @@ Variant Preferences::Get(const QString& key, const Variant& defaultValue) {
     return mDict.Value(key);
 }
 
-void Preferences::Put(const QString& key, const Variant& value) { mDict.SetValue(key, value); }
+void Preferences::Put(const QString& key, const Variant& value) {
+    mDict.SetValue(key, value);
+}
 
-void Preferences::Clear() { mDict = Dictionary(); }
+void Preferences::Clear() {
+    mDict = Dictionary();
+}
 
 void Preferences::WritePagePrefsFile(const QString& text) {
     if (PagePrefsFilename.isEmpty()) {

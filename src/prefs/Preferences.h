@@ -11,7 +11,7 @@
 // operation returns; a file or folder the system refuses raises IOException
 // to the caller.
 class Preferences {
-public:
+  public:
     Preferences() = default;
     virtual ~Preferences() = default;
 
@@ -38,6 +38,6 @@ public:
     // The whole page-text file, or an empty text when it does not exist.
     virtual QString ReadPagePrefsFile();
 
-private:
+  private:
     Dictionary mDict;
 };

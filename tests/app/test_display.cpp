@@ -2,11 +2,11 @@
 #include <QtTest>
 
 #include "App.h"
-#include "system/Application.h"
 #include "FakeServices.h"
 #include "Pictures.h"
 #include "RecordingGraphics.h"
 #include "Startup.h"
+#include "system/Application.h"
 #include "winMain.h"
 
 Q_DECLARE_METATYPE(Color)
@@ -32,7 +32,7 @@ QString DigitsOf(const RecordingGraphics& g) {
 class TestDisplay : public QObject {
     Q_OBJECT
 
-private:
+  private:
     winMain& Main() { return Implicit<winMain>(); }
 
     // The last DrawString of the digits (not the alert text).
@@ -52,7 +52,7 @@ private:
         return DigitsOp(g).color;
     }
 
-private slots:
+  private slots:
     void init() {
         fake = std::make_unique<FakeServices>();
         Startup();
@@ -81,8 +81,8 @@ private slots:
         QTest::newRow("16") << 16 << std::vector<int>{8, 16, 32, 24, 20, 18} << 17;
         QTest::newRow("48") << 48 << std::vector<int>{8, 16, 32, 64, 48, 96, 72, 60, 54, 51} << 49;
         QTest::newRow("50") << 50 << std::vector<int>{8, 16, 32, 64, 48, 96, 72, 60, 54, 51} << 49;
-        QTest::newRow("128") << 128
-                             << std::vector<int>{8, 16, 32, 64, 128, 256, 192, 160, 144, 136, 132, 130}
+        QTest::newRow("128") << 128 << std::vector<int>{8,   16,  32,  64,  128, 256,
+                                                        192, 160, 144, 136, 132, 130}
                              << 129;
     }
     void sizeSearch() {
@@ -237,7 +237,7 @@ private slots:
         // (5 - 8) / 2 + ascent 6 = 4.5: the ascent is added before truncating.
         QCOMPARE(QPoint(digits.x, digits.y), QPoint(-6, 4));
         QCOMPARE(QPoint(shadow.x, shadow.y), QPoint(-5, 5)); // never less than 1 pixel
-        QCOMPARE(strings[2].y, 4); // the alert text's baseline likewise
+        QCOMPARE(strings[2].y, 4);                           // the alert text's baseline likewise
         QCOMPARE(g.OpsOf("DrawRect").at(0).penWidth, 1);
     }
 
@@ -272,9 +272,9 @@ private slots:
         const double top = (100 - lineHeight) / 2.0;
         const auto& fill = g.ops[4];
         QCOMPARE(fill.color, kShadow);
-        QCOMPARE(QRect(fill.x, fill.y, fill.width, fill.height),
-                 QRect(400 - 2 * frame, int(top - 2 * frame), 200 + 4 * frame,
-                       lineHeight + 4 * frame));
+        QCOMPARE(
+            QRect(fill.x, fill.y, fill.width, fill.height),
+            QRect(400 - 2 * frame, int(top - 2 * frame), 200 + 4 * frame, lineHeight + 4 * frame));
         const auto& box = g.ops[5];
         QCOMPARE(box.color, kLast10);
         QCOMPARE(box.penWidth, frame);
@@ -321,7 +321,7 @@ private slots:
         QCOMPARE(QRect(first.x, first.y, first.width, first.height), QRect(0, 0, 640, 480));
     }
 
-private:
+  private:
     std::unique_ptr<FakeServices> fake;
 };
 

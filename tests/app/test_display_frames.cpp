@@ -15,7 +15,7 @@
 namespace {
 // Records the regions the toolkit was asked to paint.
 class PaintSpy : public QObject {
-public:
+  public:
     QRegion painted;
     bool eventFilter(QObject*, QEvent* e) override {
         if (e->type() == QEvent::Paint)
@@ -58,7 +58,7 @@ class DisplayFramesTest : public QObject {
             QFAIL(qPrintable(QString("frame differs after %1").arg(step)));
     }
 
-private slots:
+  private slots:
     void init() {
         program = std::make_unique<ProgramUnderTest>();
         w = &program->Main();

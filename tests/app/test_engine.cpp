@@ -3,9 +3,9 @@
 #include <QtTest>
 
 #include "App.h"
-#include "ui/Canvas.h"
 #include "ProgramUnderTest.h"
 #include "system/Timer.h"
+#include "ui/Canvas.h"
 #include "winMain.h"
 
 class EngineTest : public QObject {
@@ -44,7 +44,7 @@ class EngineTest : public QObject {
         return paints;
     }
 
-private slots:
+  private slots:
     void init() {
         program = std::make_unique<ProgramUnderTest>();
         fake = &program->fake;

@@ -7,13 +7,13 @@
 #include <QClipboard>
 
 #include "App.h"
+#include "MenuBar1.h"
+#include "ProgramUnderTest.h"
+#include "system/Timer.h"
 #include "ui/Canvas.h"
 #include "ui/EditField.h"
-#include "ProgramUnderTest.h"
-#include "MenuBar1.h"
-#include "system/Timer.h"
-#include "winMain.h"
 #include "winHelp.h"
+#include "winMain.h"
 #include "winSet.h"
 
 namespace {
@@ -58,7 +58,7 @@ class InputTest : public QObject {
     MenuItem* item(const char* name) { return TheMenuBar1().FindItem(name); }
     QWidget* canvasWidget() { return w->Find<Canvas>("cvTime").Widget(); }
 
-private slots:
+  private slots:
     void init() {
         program = std::make_unique<ProgramUnderTest>();
         fake = &program->fake;

@@ -5,17 +5,17 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "system/Application.h"
 #include "FakeServices.h"
-#include "graphics/Picture.h"
 #include "Pictures.h"
 #include "RecordingGraphics.h"
-#include "system/Runtime.h"
 #include "Startup.h"
+#include "graphics/Picture.h"
+#include "system/Application.h"
+#include "system/Runtime.h"
 #include "winMain.h"
 
 namespace {
-const QStringList kAll = {"Pause_Icon", "Pause_Mask", "Run_Icon",  "Run_Mask",  "Alert_Icon",
+const QStringList kAll = {"Pause_Icon", "Pause_Mask", "Run_Icon",  "Run_Mask", "Alert_Icon",
                           "Alert_Mask", "AboutIcon",  "AboutMask", "VaZeDoZi", "VaZeDoZiMask"};
 
 } // namespace
@@ -23,7 +23,7 @@ const QStringList kAll = {"Pause_Icon", "Pause_Mask", "Run_Icon",  "Run_Mask",  
 class TestPictures : public QObject {
     Q_OBJECT
 
-private:
+  private:
     // A private copy of the pictures, minus `leaveOut`, that the test may change.
     void UseCopy(const QStringList& leaveOut = {}) {
         folder = std::make_unique<QTemporaryDir>();
@@ -33,7 +33,8 @@ private:
         fake->resourcesFolder = folder->path();
     }
     QString Source(const QString& name) const {
-        return QDir(qEnvironmentVariable("QUENDLE_SOURCE_DIR")).filePath("resources/" + name + ".bmp");
+        return QDir(qEnvironmentVariable("QUENDLE_SOURCE_DIR"))
+            .filePath("resources/" + name + ".bmp");
     }
     QString Target(const QString& name) const { return folder->filePath(name + ".bmp"); }
 
@@ -54,7 +55,7 @@ private:
         return names;
     }
 
-private slots:
+  private slots:
     void init() {
         fake = std::make_unique<FakeServices>();
         Startup();
@@ -133,8 +134,8 @@ private slots:
         bad.close();
         QVERIFY(!Alert_Icon());
         QVERIFY(!Alert_Icon());
-        QCOMPARE(ReadNames(), QStringList({"Run_Icon.bmp", "Run_Icon.bmp", "Alert_Icon.bmp",
-                                           "Alert_Icon.bmp"}));
+        QCOMPARE(ReadNames(),
+                 QStringList({"Run_Icon.bmp", "Run_Icon.bmp", "Alert_Icon.bmp", "Alert_Icon.bmp"}));
     }
 
     void noResourcesFolderGivesNothing() {
@@ -189,7 +190,7 @@ private slots:
         QVERIFY(!OpenAsPicture(QDir::temp().filePath("no-such-picture.bmp")));
     }
 
-private:
+  private:
     std::unique_ptr<FakeServices> fake;
     std::unique_ptr<QTemporaryDir> folder;
     std::unique_ptr<PictureFileRecord> record;

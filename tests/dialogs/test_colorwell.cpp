@@ -12,17 +12,17 @@ namespace {
 
 // Opens the well's protected side to the tests.
 class ProbeWell : public SmartColorWell {
-public:
-    using SmartColorWell::SmartColorWell;
+  public:
     using SmartColorWell::drawFace;
     using SmartColorWell::lastColorAsHexString;
     using SmartColorWell::mouseDownAndWithin;
+    using SmartColorWell::SmartColorWell;
     using SmartColorWell::withinColorBox;
     using SmartColorWell::withinControl;
 };
 
 class Board : public Window {
-public:
+  public:
     ProbeWell* well = nullptr;  // 32 x 32, Margin 0 in design
     ProbeWell* other = nullptr; // another 32 x 32 well
     ProbeWell* low = nullptr;   // 19 high
@@ -34,7 +34,7 @@ public:
     QList<Color> changes;
     QStringList hostEvents;
 
-protected:
+  protected:
     void Layout() override {
         SetWidth(200);
         SetHeight(100);
@@ -50,7 +50,9 @@ protected:
             openPrompt = well->PickerPromptText;
         };
         well->ColorChange = [this](Color c) { changes << c; };
-        well->MouseDown = [this](int x, int y) { hostEvents << QString("down %1 %2").arg(x).arg(y); };
+        well->MouseDown = [this](int x, int y) {
+            hostEvents << QString("down %1 %2").arg(x).arg(y);
+        };
         well->MouseUp = [this](int x, int y) { hostEvents << QString("up %1 %2").arg(x).arg(y); };
         other = &add("other", 60, 10, 32, 32, 0);
         low = &add("low", 100, 10, 40, 19, 0);
@@ -58,7 +60,7 @@ protected:
         minus = &add("minus", 10, 60, 32, 32, -3);
     }
 
-private:
+  private:
     ProbeWell& add(const char* name, int left, int top, int width, int height, int margin) {
         auto& w = AddControl<ProbeWell>(name);
         w.SetBounds(left, top, width, height);
@@ -68,7 +70,9 @@ private:
     }
 };
 
-Color grey(double v) { return HSV(0, 0, v); }
+Color grey(double v) {
+    return HSV(0, 0, v);
+}
 
 QString describe(const RecordingGraphics::Op& op) {
     return QString("%1 %2 %3 %4 %5 #%6")
@@ -135,7 +139,7 @@ class ColorWellTest : public QObject {
         drop(c, &data);
     }
 
-private slots:
+  private slots:
     void init() {
         fake = std::make_unique<FakeServices>();
         Application::Register(std::make_unique<Application>());
@@ -270,7 +274,7 @@ private slots:
             {"0080ff", RGB(0, 128, 255), 0}, // a new text, but the same colour
             {"#F00", RGB(0, 15, 0), 1},
             {"xyz", RGB(0, 0, 0), 1},
-            {"#12#34", RGB(0, 0, 0x12), 1},    // only the first "#" goes
+            {"#12#34", RGB(0, 0, 0x12), 1},  // only the first "#" goes
             {"#1000000", RGB(255, 0, 0), 1}, // past &hFFFFFF: red stops at 255
         };
         for (const auto& step : steps) {
@@ -300,12 +304,12 @@ private slots:
         QTest::addColumn<QPoint>("far");
         QTest::addColumn<bool>("drags");
         const QPoint box(16, 16), frame(2, 16);
-        QTest::newRow("ctrl, right") << Qt::KeyboardModifiers(Qt::ControlModifier) << false << box
-                                     << QPoint(20, 16) << true;
+        QTest::newRow("ctrl, right")
+            << Qt::KeyboardModifiers(Qt::ControlModifier) << false << box << QPoint(20, 16) << true;
         QTest::newRow("alt, up") << Qt::KeyboardModifiers(Qt::AltModifier) << false << box
                                  << QPoint(16, 12) << true;
-        QTest::newRow("enabled, right") << Qt::KeyboardModifiers() << true << box << QPoint(20, 16)
-                                        << true;
+        QTest::newRow("enabled, right")
+            << Qt::KeyboardModifiers() << true << box << QPoint(20, 16) << true;
         QTest::newRow("no key") << Qt::KeyboardModifiers() << false << box << QPoint(20, 16)
                                 << false;
         QTest::newRow("ctrl on the frame") << Qt::KeyboardModifiers(Qt::ControlModifier) << false
@@ -394,9 +398,9 @@ private slots:
         // text move is refused.
         QMimeData fromEditor;
         fromEditor.setText("#FF00FF");
-        QCOMPARE(drop(board->other, &fromEditor, Qt::CopyAction | Qt::MoveAction,
-                      Qt::ShiftModifier),
-                 Qt::CopyAction);
+        QCOMPARE(
+            drop(board->other, &fromEditor, Qt::CopyAction | Qt::MoveAction, Qt::ShiftModifier),
+            Qt::CopyAction);
         QCOMPARE(board->other->getColor(), RGB(255, 0, 255));
         fromEditor.setText("#00FF00");
         QCOMPARE(drop(board->other, &fromEditor, Qt::MoveAction), Qt::IgnoreAction);

@@ -42,13 +42,12 @@ void click(RectControl* control) {
 void postClick(RectControl* control) {
     QWidget* widget = control->Widget();
     const QPoint at(5, control->Height() / 2);
-    QCoreApplication::postEvent(widget,
-                                new QMouseEvent(QEvent::MouseButtonPress, at, widget->mapToGlobal(at),
-                                                Qt::LeftButton, Qt::LeftButton, Qt::NoModifier));
-    QCoreApplication::postEvent(widget,
-                                new QMouseEvent(QEvent::MouseButtonRelease, at,
-                                                widget->mapToGlobal(at), Qt::LeftButton,
-                                                Qt::NoButton, Qt::NoModifier));
+    QCoreApplication::postEvent(widget, new QMouseEvent(QEvent::MouseButtonPress, at,
+                                                        widget->mapToGlobal(at), Qt::LeftButton,
+                                                        Qt::LeftButton, Qt::NoModifier));
+    QCoreApplication::postEvent(widget, new QMouseEvent(QEvent::MouseButtonRelease, at,
+                                                        widget->mapToGlobal(at), Qt::LeftButton,
+                                                        Qt::NoButton, Qt::NoModifier));
 }
 
 void settle() {
@@ -172,7 +171,9 @@ class WinPrefsTest : public QObject {
             {"bCancel", "", {253, 567, 80, 22}, "Cancel"},
             {"bOK", "", {345, 567, 80, 22}, "OK"},
             {"GroupBox1", "", {20, 504, 405, 51}, "Other Options"},
-            {"cSuspend", "GroupBox1", {35, 528, 377, 20},
+            {"cSuspend",
+             "GroupBox1",
+             {35, 528, 377, 20},
              "Suspend Screensaver while timer is running"},
             {"GroupBox2", "", {20, 116, 405, 187}, "Color Options"},
             {"cBackground", "GroupBox2", {35, 146, 32, 32}, ""},
@@ -426,9 +427,9 @@ class WinPrefsTest : public QObject {
     void tabReachesTheFocusableControlsInOrder() {
         winPrefs* s = open();
         QVERIFY(s->pFont->HasFocus());
-        for (RectControl* next : QList<RectControl*>{s->cBold, s->cItalic, s->bCancel, s->bOK,
-                                                      s->cSuspend, s->cShadow, s->bDefaults,
-                                                      s->pFont}) {
+        for (RectControl* next :
+             QList<RectControl*>{s->cBold, s->cItalic, s->bCancel, s->bOK, s->cSuspend, s->cShadow,
+                                 s->bDefaults, s->pFont}) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             QCOMPARE(QApplication::focusWidget(), next->Widget());
         }

@@ -6,11 +6,11 @@
 #include <QtTest>
 #include <climits>
 
-#include "ui/EditField.h"
 #include "ProgramUnderTest.h"
+#include "system/Timer.h"
+#include "ui/EditField.h"
 #include "ui/PushButton.h"
 #include "ui/StaticText.h"
-#include "system/Timer.h"
 #include "ui/UpDownArrows.h"
 #include "winMain.h"
 #include "winSet.h"

@@ -20,7 +20,7 @@ namespace {
 
 // Reaches the protected credits call, as the window's own setup does.
 class CreditsProbe : public AboutWindow {
-public:
+  public:
     using AboutWindow::SetCreditsFieldText;
 };
 
@@ -54,8 +54,7 @@ class AboutTest : public QObject {
         TheMenuBar1().FindItem("HelpAbout")->Action()->trigger();
         return Implicit<AboutWindow>();
     }
-    template <class Paint>
-    QImage painted(int width, int height, Paint paint) {
+    template <class Paint> QImage painted(int width, int height, Paint paint) {
         QImage image(width, height, QImage::Format_ARGB32_Premultiplied);
         image.fill(Qt::transparent);
         ImageGraphics g(image);
@@ -63,7 +62,7 @@ class AboutTest : public QObject {
         return image;
     }
 
-private slots:
+  private slots:
     void init() { program = std::make_unique<ProgramUnderTest>(); }
     void cleanup() { program.reset(); }
 

@@ -4,11 +4,11 @@
 #include <QTextEdit>
 #include <QtTest>
 
+#include "App.h"
 #include "MenuBar1.h"
 #include "ProgramUnderTest.h"
 #include "ui/EditField.h"
 #include "ui/MenuBar.h"
-#include "App.h"
 #include "winHelp.h"
 #include "winMain.h"
 #include "winSet.h"
@@ -32,7 +32,7 @@ class HelpTest : public QObject {
                QString::number(field.SelTextSize());
     }
 
-private slots:
+  private slots:
     void init() { program = std::make_unique<ProgramUnderTest>(); }
     void cleanup() { program.reset(); }
 

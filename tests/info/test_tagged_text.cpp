@@ -5,8 +5,8 @@
 #include <QTextEdit>
 #include <QtTest>
 
-#include "TaggedText.h"
 #include "StyledFieldSheet.h"
+#include "TaggedText.h"
 #include "ui/EditField.h"
 
 namespace {
@@ -31,7 +31,7 @@ class TaggedTextTest : public QObject {
 
     std::unique_ptr<StyledFieldSheet> sheet;
 
-private slots:
+  private slots:
     void init() {
         sheet = std::make_unique<StyledFieldSheet>();
         sheet->Construct();
@@ -44,32 +44,32 @@ private slots:
         // Each probe: a piece of the shown text, and the style of its first
         // character ("b" bold, "i" italic, then the size).
         QTest::addColumn<QStringList>("probes");
-        QTest::newRow("no tags, lone >") << "plain > text\nnext" << "plain > text\nnext"
-                                         << QStringList{"plain=12", "> t=12", "next=12"};
-        QTest::newRow("empty and unknown") << "A<>B<u>C</u>D" << "ABCD"
-                                           << QStringList{"A=12", "B=12", "C=12", "D=12"};
-        QTest::newRow("attributes") << "<b class=\"x\">A</b>B" << "AB"
-                                    << QStringList{"A=b12", "B=12"};
-        QTest::newRow("line breaks") << "L1\n<b>L2</b>\nL3" << "L1\nL2\nL3"
-                                     << QStringList{"L1=12", "L2=b12", "\nL3=12"};
+        QTest::newRow("no tags, lone >")
+            << "plain > text\nnext"
+            << "plain > text\nnext" << QStringList{"plain=12", "> t=12", "next=12"};
+        QTest::newRow("empty and unknown") << "A<>B<u>C</u>D"
+                                           << "ABCD" << QStringList{"A=12", "B=12", "C=12", "D=12"};
+        QTest::newRow("attributes") << "<b class=\"x\">A</b>B"
+                                    << "AB" << QStringList{"A=b12", "B=12"};
+        QTest::newRow("line breaks") << "L1\n<b>L2</b>\nL3"
+                                     << "L1\nL2\nL3" << QStringList{"L1=12", "L2=b12", "\nL3=12"};
         QTest::newRow("unquoted and quoted name first")
             << "<font size=\"20\">X<font size=14>A</font>B<font face=\"Serif\" size=\"16\">C"
             << "XABC" << QStringList{"X=20", "A=12", "B=20", "C=12"};
-        QTest::newRow("nested sizes")
-            << "<font size=\"14\">A<font size=\"10\">B</font>C</font>D" << "ABCD"
-            << QStringList{"A=14", "B=10", "C=14", "D=14"};
-        QTest::newRow("/font first") << "<b></font>A</b>B" << "AB"
-                                     << QStringList{"A=b12", "B=12"};
-        QTest::newRow("prose between brackets") << "<i>if a < b and c > d</i> then"
-                                                << "if a  d then"
-                                                << QStringList{"if=i12", " d=i12", " then=12"};
-        QTest::newRow("bold italic") << "<i><b>X</b></i>Y" << "XY"
-                                     << QStringList{"X=bi12", "Y=12"};
-        QTest::newRow("< without >") << "<b>A</b>B < C <i" << "AB < C <i"
-                                     << QStringList{"A=b12", "B=12", "< C=12", "<i=12"};
-        QTest::newRow("title line")
-            << "<b><font size=\"14\">Title</font></b>\nBody" << "Title\nBody"
-            << QStringList{"Title=b14", "\nBody=12"};
+        QTest::newRow("nested sizes") << "<font size=\"14\">A<font size=\"10\">B</font>C</font>D"
+                                      << "ABCD" << QStringList{"A=14", "B=10", "C=14", "D=14"};
+        QTest::newRow("/font first") << "<b></font>A</b>B"
+                                     << "AB" << QStringList{"A=b12", "B=12"};
+        QTest::newRow("prose between brackets")
+            << "<i>if a < b and c > d</i> then"
+            << "if a  d then" << QStringList{"if=i12", " d=i12", " then=12"};
+        QTest::newRow("bold italic") << "<i><b>X</b></i>Y"
+                                     << "XY" << QStringList{"X=bi12", "Y=12"};
+        QTest::newRow("< without >")
+            << "<b>A</b>B < C <i"
+            << "AB < C <i" << QStringList{"A=b12", "B=12", "< C=12", "<i=12"};
+        QTest::newRow("title line") << "<b><font size=\"14\">Title</font></b>\nBody"
+                                    << "Title\nBody" << QStringList{"Title=b14", "\nBody=12"};
     }
     void styles() {
         QFETCH(QString, tagged);
@@ -83,8 +83,7 @@ private slots:
             const QString piece = probe.section('=', 0, 0);
             const int at = shown.indexOf(piece);
             QVERIFY2(at >= 0, qPrintable(piece));
-            QCOMPARE(StyleAt(field, at + (piece.startsWith('\n') ? 1 : 0)),
-                     probe.section('=', 1));
+            QCOMPARE(StyleAt(field, at + (piece.startsWith('\n') ? 1 : 0)), probe.section('=', 1));
         }
         QCOMPARE(field.SelStart(), 0);
         QCOMPARE(field.SelLength(), 0);

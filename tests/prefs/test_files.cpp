@@ -16,7 +16,7 @@ class TestFiles : public QObject {
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
 
-private slots:
+  private slots:
     void textFileAppearsWhenClosed() {
         const FolderItem file = *FolderItem(dir.path() + "/new/deeper").Child("t.txt");
         QVERIFY(!file.Exists());

@@ -6,9 +6,9 @@
 #include <sys/resource.h>
 
 #include "FakeServices.h"
-#include "files/IOException.h"
 #include "PlistText.h"
 #include "Preferences.h"
+#include "files/IOException.h"
 
 namespace {
 
@@ -22,7 +22,9 @@ QByteArray Entry(const QByteArray& key, const QByteArray& value) {
     return "\n\t<key>" + key + "</key>\n\t\n\t<string>" + value + "</string>\n\t";
 }
 
-QByteArray Plist(const QByteArray& entries) { return kHeader + entries + "</dict>\n</plist>\n\n"; }
+QByteArray Plist(const QByteArray& entries) {
+    return kHeader + entries + "</dict>\n</plist>\n\n";
+}
 
 // A store as the application uses it: a fresh one, with its file name set.
 std::unique_ptr<Preferences> Store(const QString& filename = QStringLiteral("test.plist")) {
@@ -33,7 +35,7 @@ std::unique_ptr<Preferences> Store(const QString& filename = QStringLiteral("tes
 
 // Remembers every pair that reaches Put, as a subclass of the store may.
 class RecordingPreferences : public Preferences {
-public:
+  public:
     void Put(const QString& key, const Variant& value) override {
         puts << key + QLatin1Char('=') + value.StringValue();
         Preferences::Put(key, value);
@@ -73,7 +75,7 @@ class TestPreferences : public QObject {
         return store.puts;
     }
 
-private slots:
+  private slots:
     void init() { services = std::make_unique<FakeServices>(); }
     void cleanup() { services.reset(); }
 
@@ -105,9 +107,8 @@ private slots:
         store->Put("A&B", Variant("x < y & z > w"));
         store->Put(QString::fromUtf8("Schrift"), Variant(QString::fromUtf8("Zapf – Ünï 🕒")));
         store->WriteFile();
-        QCOMPARE(FileBytes("test.plist"),
-                 Plist(Entry("", "") + Entry("A&B", "x < y & z > w") +
-                       Entry("Schrift", "Zapf – Ünï 🕒")));
+        QCOMPARE(FileBytes("test.plist"), Plist(Entry("", "") + Entry("A&B", "x < y & z > w") +
+                                                Entry("Schrift", "Zapf – Ünï 🕒")));
 
         auto back = Store();
         QVERIFY(back->ReadFile());
@@ -135,9 +136,8 @@ private slots:
 
     void readsEntriesInAnyOrderAndLayout_data() {
         QTest::addColumn<QByteArray>("text");
-        QTest::newRow("own layout, reversed") << Plist(Entry("Italic", "False") +
-                                                       Entry("Font", "Courier") +
-                                                       Entry("Bold", "True"));
+        QTest::newRow("own layout, reversed")
+            << Plist(Entry("Italic", "False") + Entry("Font", "Courier") + Entry("Bold", "True"));
         QTest::newRow("CR LF, no indentation, no declaration")
             << QByteArray("<plist version=\"1.0\">\r\n<dict>\r\n<key>Bold</key>\r\n"
                           "<string>True</string>\r\n<key>Font</key>\r\n<string>Courier</string>"
@@ -168,13 +168,12 @@ private slots:
     }
 
     void readsEmptyKeyWithEmptyValue() {
-        QCOMPARE(ReadPairs(Plist(Entry("", "") + Entry("a", "1"))),
-                 (QStringList{"=", "a=1"}));
+        QCOMPARE(ReadPairs(Plist(Entry("", "") + Entry("a", "1"))), (QStringList{"=", "a=1"}));
     }
 
     void laterOfTwinKeysWins() {
-        PutFile("test.plist", Plist(Entry("Font", "One") + Entry("Bold", "True") +
-                                    Entry("Font", "Two")));
+        PutFile("test.plist",
+                Plist(Entry("Font", "One") + Entry("Bold", "True") + Entry("Font", "Two")));
         auto store = Store();
         QVERIFY(store->ReadFile());
         QCOMPARE(store->Get("Font", "").StringValue(), QString("Two"));
@@ -260,11 +259,10 @@ private slots:
     }
 
     void bytesThatAreNotUtf8BecomeReplacementCharacters() {
-        const QByteArray text = Entry("Font", "Caf\xe9 \xff\xfe!") +
-                                Entry("Name", "Caf\xc3\xa9"); // valid UTF-8 stays
-        QCOMPARE(ReadPairs(text),
-                 (QStringList{QString::fromUtf8("Font=Caf\uFFFD \uFFFD\uFFFD!"),
-                              QString::fromUtf8("Name=Café")}));
+        const QByteArray text =
+            Entry("Font", "Caf\xe9 \xff\xfe!") + Entry("Name", "Caf\xc3\xa9"); // valid UTF-8 stays
+        QCOMPARE(ReadPairs(text), (QStringList{QString::fromUtf8("Font=Caf\uFFFD \uFFFD\uFFFD!"),
+                                               QString::fromUtf8("Name=Café")}));
     }
 
     void filesUpToTheLimitAreReadAndLargerOnesRefused() {
@@ -307,8 +305,7 @@ private slots:
         QCOMPARE(store->Get("Bold", true).BooleanValue(), false);
         store->Get("Font", "System");
         store->WriteFile(); // both keys, the defaulted one included
-        QCOMPARE(FileBytes("test.plist"),
-                 Plist(Entry("Bold", "False") + Entry("Font", "System")));
+        QCOMPARE(FileBytes("test.plist"), Plist(Entry("Bold", "False") + Entry("Font", "System")));
         store->Clear();
         QCOMPARE(store->Get("Bold", "gone").StringValue(), QString("gone"));
     }

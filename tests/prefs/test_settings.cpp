@@ -103,11 +103,10 @@ class TestSettings : public QObject {
     // the immutable flag.
     static bool RefuseChanges(const QString& path, bool refuse) {
         if (geteuid() != 0) {
-            const QFile::Permissions kept = QFileInfo(path).isDir()
-                                                ? QFile::ReadOwner | QFile::ExeOwner
-                                                : QFile::ReadOwner;
-            return QFile::setPermissions(path, kept | (refuse ? QFile::Permissions()
-                                                               : QFile::WriteOwner));
+            const QFile::Permissions kept =
+                QFileInfo(path).isDir() ? QFile::ReadOwner | QFile::ExeOwner : QFile::ReadOwner;
+            return QFile::setPermissions(
+                path, kept | (refuse ? QFile::Permissions() : QFile::WriteOwner));
         }
         const int fd = open(QFile::encodeName(path).constData(), O_RDONLY);
         int flags = 0;
@@ -119,7 +118,7 @@ class TestSettings : public QObject {
         return done;
     }
 
-private slots:
+  private slots:
     void init() { fake = std::make_unique<FakeServices>(); }
     void cleanup() {
         Application::Shutdown();
@@ -137,19 +136,18 @@ private slots:
 
     void fileOfAllTenIsReadAndLeftAlone() {
         // Written by another property-list writer: spaces, its own order.
-        const QByteArray text =
-            "<plist version=\"1.0\">\n<dict>\n"
-            "  <key>UseShadow</key> <string>False</string>\n"
-            "  <key>Color_Last10Sec</key> <string>0x00FF01</string>\n"
-            "  <key>Color_LastMin</key> <string>0x0000fe</string>\n"
-            "  <key>Color_Shadow</key> <string>0x123456</string>\n"
-            "  <key>Color_Font</key> <string>0xFFFFFF</string>\n"
-            "  <key>Color_Background</key> <string>0x000000</string>\n"
-            "  <key>SuspendScreensaver</key> <string>True</string>\n"
-            "  <key>Italic</key> <string>True</string>\n"
-            "  <key>Bold</key> <string>False</string>\n"
-            "  <key>Font</key> <string>DejaVu Serif</string>\n"
-            "</dict>\n</plist>\n";
+        const QByteArray text = "<plist version=\"1.0\">\n<dict>\n"
+                                "  <key>UseShadow</key> <string>False</string>\n"
+                                "  <key>Color_Last10Sec</key> <string>0x00FF01</string>\n"
+                                "  <key>Color_LastMin</key> <string>0x0000fe</string>\n"
+                                "  <key>Color_Shadow</key> <string>0x123456</string>\n"
+                                "  <key>Color_Font</key> <string>0xFFFFFF</string>\n"
+                                "  <key>Color_Background</key> <string>0x000000</string>\n"
+                                "  <key>SuspendScreensaver</key> <string>True</string>\n"
+                                "  <key>Italic</key> <string>True</string>\n"
+                                "  <key>Bold</key> <string>False</string>\n"
+                                "  <key>Font</key> <string>DejaVu Serif</string>\n"
+                                "</dict>\n</plist>\n";
         PutFile(text);
         Start();
         QCOMPARE(Snapshot(TheApp()), QString("DejaVu Serif|-|I|S|-|0|ffffff|123456|fe|ff01"));
@@ -190,10 +188,12 @@ private slots:
         const QString kept = "Quendle_Prefs.unreadable.plist";
         QCOMPARE(files, (QStringList{kFile, kept}));
         QCOMPARE(FileBytes(kept), text);
-        QCOMPARE(fake->messages, QStringList{"Quendle could not read its settings.\n\n\"" +
-                                             FilePath() + "\": no setting in it can be read\n\n"
-                                             "The default settings are used; the old file was "
-                                             "kept as \"" + fake->prefsFolder + '/' + kept + "\"."});
+        QCOMPARE(fake->messages,
+                 QStringList{"Quendle could not read its settings.\n\n\"" + FilePath() +
+                             "\": no setting in it can be read\n\n"
+                             "The default settings are used; the old file was "
+                             "kept as \"" +
+                             fake->prefsFolder + '/' + kept + "\"."});
 
         // A later one is kept beside it, never in its place.
         Application::Shutdown();
@@ -205,8 +205,11 @@ private slots:
     }
 
     void textsThatAreNoValueTakeTheDefault() {
-        PutFile(Plist({{"Bold", "yes"}, {"Italic", "1"}, {"Color_Font", "#FF0000"},
-                       {"Color_Shadow", "&hFF0000"}, {"Font", ""}}));
+        PutFile(Plist({{"Bold", "yes"},
+                       {"Italic", "1"},
+                       {"Color_Font", "#FF0000"},
+                       {"Color_Shadow", "&hFF0000"},
+                       {"Font", ""}}));
         Start();
         QCOMPARE(Snapshot(TheApp()), QString("|B|-|-|U|9f9f9f|0|ffffff|cf0000|ff0000"));
     }
@@ -215,8 +218,8 @@ private slots:
         QTest::addColumn<QString>("font");
         QTest::addColumn<bool>("flags");
         QTest::addColumn<quint32>("base");
-        QTest::newRow("all on, odd colours") << QString::fromUtf8("Zapf & Co – Ü 🕒") << true
-                                             << quint32(0x010203);
+        QTest::newRow("all on, odd colours")
+            << QString::fromUtf8("Zapf & Co – Ü 🕒") << true << quint32(0x010203);
         QTest::newRow("all off, extremes") << QString() << false << quint32(0xFFFFFF);
         QTest::newRow("near black") << QString("  spaced  ") << true << quint32(0);
     }
@@ -319,8 +322,8 @@ private slots:
         else if (kind == "pipe")
             QCOMPARE(mkfifo(path.constData(), 0600), 0);
         else if (kind == "link to pipe")
-            QVERIFY(mkfifo(QFile::encodeName(fake->tempDir.path() + "/pipe").constData(),
-                           0600) == 0 &&
+            QVERIFY(mkfifo(QFile::encodeName(fake->tempDir.path() + "/pipe").constData(), 0600) ==
+                        0 &&
                     QFile::link(fake->tempDir.path() + "/pipe", FilePath()));
         else if (kind == "device")
             QVERIFY(QFile::link("/dev/zero", FilePath()));
@@ -348,9 +351,10 @@ private slots:
         QCOMPARE(after.isFile(), before.isFile());
         if (kind == "large")
             QCOMPARE(FileBytes(), large);
-        QCOMPARE(QDir(fake->prefsFolder).entryList(QDir::AllEntries | QDir::System | QDir::Hidden |
-                                                    QDir::NoDotAndDotDot),
-                 QStringList{kFile}); // nothing written beside it
+        QCOMPARE(
+            QDir(fake->prefsFolder)
+                .entryList(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot),
+            QStringList{kFile}); // nothing written beside it
         QVERIFY(fake->quitCodes.isEmpty());
     }
 };

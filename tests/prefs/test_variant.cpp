@@ -9,7 +9,7 @@ Q_DECLARE_METATYPE(std::optional<Color>)
 class TestVariant : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void everyColorSurvivesItsText() {
         for (std::uint32_t rgb = 0; rgb <= 0xFFFFFF; ++rgb) {
             const Color color = Color::FromValue(rgb);
@@ -42,8 +42,8 @@ private slots:
         const std::optional<Color> noColor;
         QTest::newRow("any case, blanks around") << " tRUE\t" << std::optional(true) << noColor;
         QTest::newRow("false") << "FALSE" << std::optional(false) << noColor;
-        QTest::newRow("lower-case digits") << " 0Xcf00ff " << noBool
-                                           << std::optional(Color{207, 0, 255});
+        QTest::newRow("lower-case digits")
+            << " 0Xcf00ff " << noBool << std::optional(Color{207, 0, 255});
         QTest::newRow("empty") << "" << noBool << noColor;
         QTest::newRow("number") << "1" << noBool << noColor;
         QTest::newRow("word") << "yes" << noBool << noColor;

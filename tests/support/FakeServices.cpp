@@ -9,7 +9,9 @@ FakeServices::FakeServices() {
     SetServices(this);
 }
 
-FakeServices::~FakeServices() { SetServices(nullptr); }
+FakeServices::~FakeServices() {
+    SetServices(nullptr);
+}
 
 bool FakeServices::SelectColor(Color& color, const QString& prompt) {
     colorPrompts << prompt;

@@ -12,7 +12,7 @@
 // A recording stand-in for everything that leaves the process. Installed
 // for its lifetime; the real services come back when it goes.
 class FakeServices : public Services {
-public:
+  public:
     FakeServices();
     ~FakeServices() override;
 

@@ -4,15 +4,15 @@
 #include <QWindow>
 #include <QtTest>
 
-#include "system/Application.h"
 #include "FakeServices.h"
 #include "Startup.h"
+#include "system/Application.h"
 #include "winMain.h"
 
 // The real program, started as at launch under recording services, and
 // shut down again when this object goes, so each test case starts afresh.
 class ProgramUnderTest {
-public:
+  public:
     // Declared first: the fake is in place before start-up and outlives
     // the shutdown.
     FakeServices fake;

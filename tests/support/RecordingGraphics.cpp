@@ -31,7 +31,9 @@ int RecordingGraphics::StringHeight(const QString& text, double wrapWidth) {
     return lines * TextHeight();
 }
 
-int RecordingGraphics::TextAscent() { return TextHeight() * 4 / 5; }
+int RecordingGraphics::TextAscent() {
+    return TextHeight() * 4 / 5;
+}
 
 RecordingGraphics::Op RecordingGraphics::Record(const QString& kind, int x, int y, int width,
                                                 int height) {

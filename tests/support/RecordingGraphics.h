@@ -11,9 +11,10 @@
 // number. By default a character is size/2 wide, a line is `size` high with
 // an ascent of 4/5 of it; tests may put their own measure in its place.
 class RecordingGraphics : public Graphics {
-public:
+  public:
     struct Op {
-        QString kind; // "FillRect", "DrawRect", "DrawString", "DrawLine", "ClearRect", "DrawPicture"
+        QString
+            kind; // "FillRect", "DrawRect", "DrawString", "DrawLine", "ClearRect", "DrawPicture"
         Color color;
         int x = 0, y = 0, width = 0, height = 0;
         QString text;
@@ -58,7 +59,7 @@ public:
     // The recorded calls of one kind.
     std::vector<Op> OpsOf(const QString& kind) const;
 
-private:
+  private:
     double StringWidthNoRecord(const QString& text) const;
     Op Record(const QString& kind, int x, int y, int width, int height);
     int mWidth;

@@ -6,10 +6,10 @@
 // A hidden window holding one styled field at 12 pixels, for driving the
 // styled text through a real field.
 class StyledFieldSheet : public Window {
-public:
+  public:
     EditField* field = nullptr;
 
-protected:
+  protected:
     void Layout() override {
         SetWidth(300);
         SetHeight(200);

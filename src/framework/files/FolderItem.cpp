@@ -15,9 +15,13 @@ std::optional<FolderItem> FolderItem::Child(const QString& name) const {
     return FolderItem(mPath + QLatin1Char('/') + name);
 }
 
-bool FolderItem::Exists() const { return QFileInfo::exists(mPath); }
+bool FolderItem::Exists() const {
+    return QFileInfo::exists(mPath);
+}
 
-qint64 FolderItem::Length() const { return QFileInfo(mPath).size(); }
+qint64 FolderItem::Length() const {
+    return QFileInfo(mPath).size();
+}
 
 bool FolderItem::MoveToNewName(const QString& name) const {
     const std::optional<FolderItem> target =
@@ -34,7 +38,9 @@ bool FolderItem::MoveToNewName(const QString& name) const {
     throw IOException(mPath, file.errorString());
 }
 
-bool FolderItem::Delete() const { return QFile::remove(mPath) || !Exists(); }
+bool FolderItem::Delete() const {
+    return QFile::remove(mPath) || !Exists();
+}
 
 TextOutputStream FolderItem::CreateTextFile() const {
     const QString folder = QFileInfo(mPath).absolutePath();
@@ -46,4 +52,6 @@ TextOutputStream FolderItem::CreateTextFile() const {
     return TextOutputStream(mPath);
 }
 
-TextInputStream FolderItem::OpenAsTextFile() const { return TextInputStream(mPath); }
+TextInputStream FolderItem::OpenAsTextFile() const {
+    return TextInputStream(mPath);
+}

@@ -8,7 +8,7 @@
 
 // A file or folder by its absolute path; it need not exist.
 class FolderItem {
-public:
+  public:
     explicit FolderItem(const QString& path) : mPath(path) {}
 
     QString NativePath() const { return mPath; }
@@ -35,6 +35,6 @@ public:
     void SetMacCreator(const QString&) const {}
     void SetMacType(const QString&) const {}
 
-private:
+  private:
     QString mPath;
 };

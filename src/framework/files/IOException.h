@@ -9,13 +9,13 @@
 // and it keeps the path and the system's reason apart so that a caller can
 // tell the user both.
 class IOException : public NilObjectException {
-public:
+  public:
     IOException(const QString& path, const QString& reason);
 
     QString Path() const { return mPath; }
     QString Reason() const { return mReason; }
 
-private:
+  private:
     QString mPath;
     QString mReason;
 };

@@ -42,10 +42,9 @@ QString TextInputStream::ReadAll(qint64 maxBytes) {
     maxBytes = std::clamp<qint64>(maxBytes, 0, kMaxBytes);
     const auto tooLarge = [this, maxBytes] {
         // A no-break space keeps "256 kB" on one line of a message box.
-        const QString size =
-            QLocale::c()
-                .formattedDataSize(maxBytes, 0, QLocale::DataSizeTraditionalFormat)
-                .replace(QLatin1Char(' '), QChar(0x00A0));
+        const QString size = QLocale::c()
+                                 .formattedDataSize(maxBytes, 0, QLocale::DataSizeTraditionalFormat)
+                                 .replace(QLatin1Char(' '), QChar(0x00A0));
         return IOException(mPath, QStringLiteral("the file is larger than %1").arg(size));
     };
     if (mFile->size() > maxBytes)
@@ -59,4 +58,6 @@ QString TextInputStream::ReadAll(qint64 maxBytes) {
     return DecodeText(bytes);
 }
 
-void TextInputStream::Close() { mFile.reset(); }
+void TextInputStream::Close() {
+    mFile.reset();
+}

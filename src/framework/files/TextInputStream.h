@@ -7,7 +7,7 @@ class QFile;
 
 // A text file opened for reading, decoded as UTF-8 (see DecodeText).
 class TextInputStream {
-public:
+  public:
     // Files beyond this size are refused rather than read: they cannot be a
     // text that this application wrote, and the text functions count
     // positions in an int.
@@ -25,7 +25,7 @@ public:
     QString ReadAll(qint64 maxBytes = kMaxBytes);
     void Close();
 
-private:
+  private:
     QString mPath;
     std::unique_ptr<QFile> mFile;
 };

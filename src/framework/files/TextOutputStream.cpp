@@ -22,8 +22,9 @@ TextOutputStream::TextOutputStream(const QString& path) : mPath(path) {
     const QFileInfo file(path);
     const QFileInfo folder(file.absolutePath());
     if (folder.isDir() && !folder.isWritable() && (!file.exists() || file.isWritable()))
-        throw IOException(folder.filePath(),
-                          QStringLiteral("the folder does not allow new files, which saving needs"));
+        throw IOException(
+            folder.filePath(),
+            QStringLiteral("the folder does not allow new files, which saving needs"));
     // The toolkit's own words for this name the file a second time.
     if (file.exists() && !file.isWritable())
         throw IOException(mPath, QStringLiteral("the file is read-only"));

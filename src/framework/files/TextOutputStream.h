@@ -11,7 +11,7 @@ class QSaveFile;
 // fails, the file on disk is the old one (or none), never a partial one.
 // A stream dropped without Close leaves the file as it was.
 class TextOutputStream {
-public:
+  public:
     // Opens the temporary file for `path`; raises IOException when it
     // cannot be created, naming the folder when that allows no new files.
     explicit TextOutputStream(const QString& path);
@@ -25,7 +25,7 @@ public:
     // that fails, the old file staying whole. Closing again does nothing.
     void Close();
 
-private:
+  private:
     QString mPath;
     std::unique_ptr<QSaveFile> mFile;
 };

@@ -46,7 +46,9 @@ double Apply(const Call& call, DisplayListGraphics& g) {
     return 0;
 }
 
-bool Asks(Call::Kind kind) { return kind <= Call::LineHeight; }
+bool Asks(Call::Kind kind) {
+    return kind <= Call::LineHeight;
+}
 } // namespace
 
 bool CallLog::Call::Repeats(const Call& other) const {
@@ -64,8 +66,12 @@ CallLogGraphics::CallLogGraphics(const CallLog& last, CallLog& log, DisplayList&
     mLog.calls.reserve(mLast.calls.size());
 }
 
-int CallLogGraphics::Width() const { return mWidth; }
-int CallLogGraphics::Height() const { return mHeight; }
+int CallLogGraphics::Width() const {
+    return mWidth;
+}
+int CallLogGraphics::Height() const {
+    return mHeight;
+}
 
 CallLog::Call CallLogGraphics::Begin(Call::Kind kind) const {
     Call call;
@@ -115,9 +121,13 @@ int CallLogGraphics::StringHeight(const QString& text, double wrapWidth) {
     return static_cast<int>(Make(std::move(call)));
 }
 
-int CallLogGraphics::TextAscent() { return static_cast<int>(Make(Begin(Call::Ascent))); }
+int CallLogGraphics::TextAscent() {
+    return static_cast<int>(Make(Begin(Call::Ascent)));
+}
 
-int CallLogGraphics::TextHeight() { return static_cast<int>(Make(Begin(Call::LineHeight))); }
+int CallLogGraphics::TextHeight() {
+    return static_cast<int>(Make(Begin(Call::LineHeight)));
+}
 
 void CallLogGraphics::DrawString(const QString& text, double x, double y) {
     Call call = Begin(Call::Text);
@@ -159,8 +169,7 @@ void CallLogGraphics::DrawPicture(const Picture* picture, int x, int y) {
 }
 
 void CallLogGraphics::DrawPicture(const Picture* picture, int destX, int destY, int destWidth,
-                                  int destHeight, int srcX, int srcY, int srcWidth,
-                                  int srcHeight) {
+                                  int destHeight, int srcX, int srcY, int srcWidth, int srcHeight) {
     if (!picture)
         return;
     Call call = WithNumbers(Begin(Call::ScaledImage),

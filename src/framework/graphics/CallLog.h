@@ -12,10 +12,20 @@
 // painted last: a Paint whose calls repeat the last Paint's, in the same
 // state, draws the same, so it need not be measured or drawn again.
 class CallLog {
-public:
+  public:
     struct Call {
         enum Kind : quint8 {
-            Width, Height, Ascent, LineHeight, Text, Fill, Frame, Line, Clear, Image, ScaledImage
+            Width,
+            Height,
+            Ascent,
+            LineHeight,
+            Text,
+            Fill,
+            Frame,
+            Line,
+            Clear,
+            Image,
+            ScaledImage
         };
         Kind kind = Fill;
         Graphics::State state;
@@ -42,7 +52,7 @@ public:
 // every call goes to it. Either way, this Paint's calls are logged for the
 // next one. Every text size is taken, as on the real surface.
 class CallLogGraphics : public Graphics {
-public:
+  public:
     // `log` is emptied first.
     CallLogGraphics(const CallLog& last, CallLog& log, DisplayList& list, int width, int height,
                     qreal scale);
@@ -67,7 +77,7 @@ public:
     void DrawPicture(const Picture* picture, int destX, int destY, int destWidth, int destHeight,
                      int srcX, int srcY, int srcWidth, int srcHeight) override;
 
-private:
+  private:
     CallLog::Call Begin(CallLog::Call::Kind kind) const;
     // Answers the call from the last log or from the real surface, and logs it.
     double Make(CallLog::Call call);

@@ -8,7 +8,7 @@ namespace {
 // Draws in device pixels for its lifetime: kept glyphs and the background
 // are placed pixel for pixel, whatever the scale.
 class DevicePixels {
-public:
+  public:
     DevicePixels(QPainter& painter, qreal scale) : mPainter(painter) {
         mPainter.save();
         mPainter.setWorldTransform(QTransform::fromScale(1 / scale, 1 / scale));
@@ -17,7 +17,7 @@ public:
     DevicePixels(const DevicePixels&) = delete;
     DevicePixels& operator=(const DevicePixels&) = delete;
 
-private:
+  private:
     QPainter& mPainter;
 };
 

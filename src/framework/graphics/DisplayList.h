@@ -18,19 +18,19 @@ class QPainter;
 // is painted, from the list, straight into the window. Text is kept glyph
 // by glyph, so a count that changes its last digit differs by that glyph.
 class DisplayList {
-public:
+  public:
     struct Op {
         enum Kind { Fill, Clear, Frame, Line, Image, ScaledImage, Glyph, Text };
         Kind kind = Fill;
         QRgb color = 0;
-        QRect rect;    // Fill, Clear, Frame; an image's destination
-        QRect source;  // ScaledImage
+        QRect rect;   // Fill, Clear, Frame; an image's destination
+        QRect source; // ScaledImage
         QLine line;
         int penWidth = 0;
         int penHeight = 0;
         QImage image;
         GlyphCache::GlyphPtr glyph;
-        QPoint pen;    // Glyph, in device pixels
+        QPoint pen;                        // Glyph, in device pixels
         std::shared_ptr<const QFont> font; // Text: small text, drawn by the toolkit
         QString text;
         QPointF at;
@@ -53,6 +53,6 @@ public:
     // drawn on show `background`.
     void Replay(QPainter& painter, const QRegion& region, qreal scale, QRgb background) const;
 
-private:
+  private:
     std::vector<Op> mOps;
 };

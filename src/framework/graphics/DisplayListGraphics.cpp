@@ -85,9 +85,8 @@ void DisplayListGraphics::DrawString(const QString& text, double x, double y) {
         const QList<QPointF> positions = run.positions();
         for (qsizetype i = 0; i < indexes.size(); ++i) {
             DisplayList::Op op = Colored(DisplayList::Op::Glyph);
-            op.glyph = GlyphCache::Instance().Find(raw, font.id, indexes[i],
-                                                   (origin + positions[i]) * mScale, mScale,
-                                                   &op.pen);
+            op.glyph = GlyphCache::Instance().Find(
+                raw, font.id, indexes[i], (origin + positions[i]) * mScale, mScale, &op.pen);
             if (op.glyph->coverage.isNull())
                 continue;
             const QRectF device(op.pen + op.glyph->offset, op.glyph->coverage.size());

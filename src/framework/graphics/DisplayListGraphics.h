@@ -8,7 +8,7 @@
 // A surface that keeps each drawing call in a display list instead of
 // painting it, for a canvas to show. Measurements are the real painter's.
 class DisplayListGraphics : public MeasuredGraphics {
-public:
+  public:
     // Draws into `list`, `scale` device pixels a pixel.
     DisplayListGraphics(DisplayList& list, int width, int height, qreal scale);
 
@@ -32,7 +32,7 @@ public:
     void DrawImage(const QImage& image, int x, int y);
     void DrawImage(const QImage& image, const QRect& dest, const QRect& source);
 
-private:
+  private:
     // Keeps `op`, which may change the device pixels in `device`.
     void Keep(DisplayList::Op op, const QRectF& device, bool opaque);
     QRectF Device(const QRectF& rect) const;

@@ -89,8 +89,8 @@ GlyphCache::GlyphPtr GlyphCache::Render(const QRawFont& font, quint32 index, QPo
     return glyph;
 }
 
-GlyphCache::GlyphPtr GlyphCache::Find(const QRawFont& font, int fontId, quint32 index,
-                                      QPointF pen, qreal scale, QPoint* whole) {
+GlyphCache::GlyphPtr GlyphCache::Find(const QRawFont& font, int fontId, quint32 index, QPointF pen,
+                                      qreal scale, QPoint* whole) {
     int wholeX = static_cast<int>(std::floor(pen.x()));
     int wholeY = static_cast<int>(std::floor(pen.y()));
     int fracX = static_cast<int>(std::lround((pen.x() - wholeX) * 64));

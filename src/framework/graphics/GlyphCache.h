@@ -20,7 +20,7 @@ class QRawFont;
 // full-screen display keeps a few megabytes of glyphs, not a coloured copy
 // of each glyph per colour.
 class GlyphCache {
-public:
+  public:
     // Glyphs below this size in device pixels are left to Qt's own cache.
     static constexpr int kSmallestCachedSize = 65;
     // Bytes of masks kept, the least recently used going first.
@@ -43,8 +43,8 @@ public:
     // The glyph `index` of `font` (known by `fontId`) with its pen at `pen`
     // in device pixels, `scale` device pixels a pixel; `whole` receives the
     // whole-pixel pen position the glyph is placed from.
-    GlyphPtr Find(const QRawFont& font, int fontId, quint32 index, QPointF pen,
-                  qreal scale, QPoint* whole);
+    GlyphPtr Find(const QRawFont& font, int fontId, quint32 index, QPointF pen, qreal scale,
+                  QPoint* whole);
 
     // Blends `glyph` in `color` with its pen at the whole device pixel `pen`.
     // The painter must draw in device pixels (an identity device transform).
@@ -59,7 +59,7 @@ public:
     qint64 Blitted() const { return mBlitted; }
     void Clear() { mGlyphs.clear(); }
 
-private:
+  private:
     struct Key {
         int font; // TextLayoutCache::FontEntry::id
         quint32 glyph;

@@ -11,7 +11,7 @@ class Picture;
 // drawn at a baseline; text sizes are in points of 1 pixel each, and size
 // 0 stands for the font's standard size.
 class Graphics {
-public:
+  public:
     virtual ~Graphics() = default;
 
     virtual int Width() const = 0;
@@ -83,7 +83,7 @@ public:
     virtual void DrawPicture(const Picture* picture, int destX, int destY, int destWidth,
                              int destHeight, int srcX, int srcY, int srcWidth, int srcHeight) = 0;
 
-protected:
+  protected:
     Color mForeColor;
     QString mTextFont = QStringLiteral("System");
     int mTextSize = 0;

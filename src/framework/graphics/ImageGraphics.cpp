@@ -4,8 +4,7 @@
 
 #include "graphics/PainterGraphics.h"
 
-template <class Fn>
-auto ImageGraphics::With(Fn fn) {
+template <class Fn> auto ImageGraphics::With(Fn fn) {
     QPainter painter(&mImage);
     PainterGraphics g(painter, Width(), Height());
     g.SetForeColor(mForeColor);

@@ -9,7 +9,7 @@
 // the image between calls and the image may be copied, drawn or replaced at
 // any time.
 class ImageGraphics : public MeasuredGraphics {
-public:
+  public:
     explicit ImageGraphics(QImage& image) : mImage(image) {}
 
     int Width() const override;
@@ -24,10 +24,9 @@ public:
     void DrawPicture(const Picture* picture, int destX, int destY, int destWidth, int destHeight,
                      int srcX, int srcY, int srcWidth, int srcHeight) override;
 
-private:
+  private:
     // Runs `fn` on a painter surface that holds this surface's drawing state.
-    template <class Fn>
-    auto With(Fn fn);
+    template <class Fn> auto With(Fn fn);
 
     QImage& mImage;
 };

@@ -20,7 +20,9 @@ int MeasuredGraphics::StringHeight(const QString& text, double wrapWidth) {
     return TextLayoutCache::Instance().Height(CurrentFont(), text, wrapWidth);
 }
 
-int MeasuredGraphics::TextAscent() { return TextLayoutCache::Instance().Ascent(CurrentFont()); }
+int MeasuredGraphics::TextAscent() {
+    return TextLayoutCache::Instance().Ascent(CurrentFont());
+}
 
 int MeasuredGraphics::TextHeight() {
     return TextLayoutCache::Instance().LineHeight(CurrentFont());

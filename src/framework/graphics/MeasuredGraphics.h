@@ -6,17 +6,17 @@
 // A surface that measures text in the toolkit's fonts, as the real painter
 // draws it, each answer kept by the text layout cache.
 class MeasuredGraphics : public Graphics {
-public:
+  public:
     double StringWidth(const QString& text) override;
     int StringHeight(const QString& text, double wrapWidth) override;
     int TextAscent() override;
     int TextHeight() override;
 
-protected:
+  protected:
     // The font of the present drawing state, looked up again when it changes.
     const TextLayoutCache::FontEntry& CurrentFont();
 
-private:
+  private:
     TextLayoutCache::FontEntry mFont;
     QString mFontName;
     int mFontSize = -1;

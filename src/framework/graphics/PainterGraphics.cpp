@@ -6,7 +6,9 @@
 #include "graphics/Picture.h"
 
 namespace {
-QRgb Rgb(Color c) { return 0xff000000u | c.Value(); }
+QRgb Rgb(Color c) {
+    return 0xff000000u | c.Value();
+}
 } // namespace
 
 PainterGraphics::PainterGraphics(QPainter& painter, int width, int height)
@@ -85,8 +87,7 @@ void PainterGraphics::DrawPicture(const Picture* picture, int x, int y) {
 }
 
 void PainterGraphics::DrawPicture(const Picture* picture, int destX, int destY, int destWidth,
-                                  int destHeight, int srcX, int srcY, int srcWidth,
-                                  int srcHeight) {
+                                  int destHeight, int srcX, int srcY, int srcWidth, int srcHeight) {
     if (picture)
         PaintImage(mPainter, picture->Composed(), QRect(destX, destY, destWidth, destHeight),
                    QRect(srcX, srcY, srcWidth, srcHeight));

@@ -14,7 +14,7 @@ class QRect;
 // The real surface: paints with a QPainter that the caller keeps open for
 // the life of this object.
 class PainterGraphics : public MeasuredGraphics {
-public:
+  public:
     PainterGraphics(QPainter& painter, int width, int height);
 
     int Width() const override { return mWidth; }
@@ -45,7 +45,7 @@ public:
     static void PaintImage(QPainter& painter, const QImage& image, const QRect& dest,
                            const QRect& source);
 
-private:
+  private:
     QPainter& mPainter;
     int mWidth;
     int mHeight;

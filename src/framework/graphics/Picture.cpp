@@ -41,8 +41,8 @@ QImage Picture::Composed() const {
     const QImage mask = mMask->mImage.convertToFormat(QImage::Format_ARGB32);
     for (int y = 0; y < out.height(); ++y) {
         auto* px = reinterpret_cast<QRgb*>(out.scanLine(y));
-        const auto* mk = y < mask.height() ? reinterpret_cast<const QRgb*>(mask.constScanLine(y))
-                                           : nullptr;
+        const auto* mk =
+            y < mask.height() ? reinterpret_cast<const QRgb*>(mask.constScanLine(y)) : nullptr;
         for (int x = 0; x < out.width(); ++x) {
             // Black is opaque: the mask's darkness is the alpha.
             const int alpha = (mk && x < mask.width()) ? 255 - qGray(mk[x]) : 255;
@@ -78,7 +78,9 @@ std::unique_ptr<Picture> OpenAsPicture(const QString& path) {
     return std::make_unique<Picture>(std::move(image));
 }
 
-PictureFileRecord::PictureFileRecord() { gRecord = this; }
+PictureFileRecord::PictureFileRecord() {
+    gRecord = this;
+}
 
 PictureFileRecord::~PictureFileRecord() {
     if (gRecord == this)

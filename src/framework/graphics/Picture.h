@@ -11,7 +11,7 @@ class ImageGraphics;
 // A picture in memory (32-bit ARGB). Its mask, once it has one, decides
 // each pixel's opacity: black opaque, white transparent, grey between.
 class Picture {
-public:
+  public:
     Picture(int width, int height);
     explicit Picture(QImage image);
     ~Picture();
@@ -35,7 +35,7 @@ public:
     QImage& Image() { return mImage; }
     const QImage& Image() const { return mImage; }
 
-private:
+  private:
     QImage mImage;
     std::unique_ptr<Picture> mMask;
     std::unique_ptr<ImageGraphics> mGraphics;
@@ -58,7 +58,7 @@ std::unique_ptr<Picture> OpenAsPicture(const QString& path);
 // record takes the place of any other; while none lives, as in the
 // program, nothing is kept.
 class PictureFileRecord {
-public:
+  public:
     PictureFileRecord();
     ~PictureFileRecord();
     PictureFileRecord(const PictureFileRecord&) = delete;

@@ -12,7 +12,7 @@
 // time; the answers for a font and a text never change, so they are worked
 // out once, as a text renderer does, and given back unchanged.
 class TextLayoutCache {
-public:
+  public:
     // A font made for a drawing state, with the key the caches use for it.
     struct FontEntry {
         QFont font;
@@ -42,7 +42,7 @@ public:
     // Forgets everything: the desktop's fonts changed.
     void Clear();
 
-private:
+  private:
     TextLayoutCache();
 
     // Keys are plain values: building key strings would cost about as much

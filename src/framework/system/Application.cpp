@@ -40,13 +40,16 @@ static WindowCollector*& Collector() {
 // window closed meanwhile by another (a Cancel pressed during the save),
 // and still uses it when it carries on.
 class WindowCollector : public QObject {
-public:
+  public:
     std::vector<Window*> pending;
     void Schedule(Window* w) {
         pending.push_back(w);
         Post();
     }
-    void Post() { QMetaObject::invokeMethod(this, [this] { Collect(); }, Qt::QueuedConnection); }
+    void Post() {
+        QMetaObject::invokeMethod(
+            this, [this] { Collect(); }, Qt::QueuedConnection);
+    }
     void Collect() {
         if (HandlerScope::Any()) {
             if (!mWaiting) {
@@ -70,7 +73,7 @@ public:
     }
     ~WindowCollector() override { DeleteAll(); }
 
-private:
+  private:
     bool mWaiting = false;
 };
 
@@ -112,7 +115,7 @@ namespace {
 // frame does not need, and window managers take a window's new icon at any
 // time.
 class FirstFrameWatch : public QObject {
-public:
+  public:
     using QObject::QObject;
     bool eventFilter(QObject*, QEvent* event) override {
         if (event->type() == QEvent::Paint) {
@@ -132,7 +135,9 @@ public:
     }
 };
 
-void SetIconAfterFirstFrame() { qApp->installEventFilter(new FirstFrameWatch(qApp)); }
+void SetIconAfterFirstFrame() {
+    qApp->installEventFilter(new FirstFrameWatch(qApp));
+}
 } // namespace
 
 Application::Application()
@@ -142,7 +147,9 @@ Application::Application()
 
 Application::~Application() = default;
 
-Application* Application::Instance() { return Registered().get(); }
+Application* Application::Instance() {
+    return Registered().get();
+}
 
 void Application::Register(std::unique_ptr<Application> app) {
     Registered() = std::move(app);
@@ -189,7 +196,9 @@ void Application::SetMouseCursor(MouseCursor cursor) {
             QApplication::restoreOverrideCursor();
 }
 
-void Application::WindowOpened(Window* w) { mWindows.push_back(w); }
+void Application::WindowOpened(Window* w) {
+    mWindows.push_back(w);
+}
 
 void Application::WindowGone(Window* w) {
     std::erase(mWindows, w);

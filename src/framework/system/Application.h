@@ -18,7 +18,7 @@ enum class MouseCursor { StandardPointer, FingerPointer };
 // handlers and the list of open windows. Exactly one is registered at a
 // time; the application's start-up creates and registers it.
 class Application : public MenuHandlers {
-public:
+  public:
     Application();
     virtual ~Application();
     Application(const Application&) = delete;
@@ -54,7 +54,7 @@ public:
     std::int32_t StageCode;
     std::int32_t NonReleaseVersion;
 
-private:
+  private:
     friend class Window;
     void WindowOpened(Window* w);
     // A window closed by the user: off the list, deleted on the next turn

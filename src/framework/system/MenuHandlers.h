@@ -7,7 +7,7 @@
 // Menu commands bound by item name. The application and every window keep
 // such a table; a window's handlers come before the application's.
 class MenuHandlers {
-public:
+  public:
     // Binds `itemName` to a handler that returns true when it handled the
     // command.
     void AddMenuHandler(const QString& itemName, std::function<bool()> handler) {
@@ -20,6 +20,6 @@ public:
         return it != mHandlers.constEnd() && it.value()();
     }
 
-private:
+  private:
     QHash<QString, std::function<bool()>> mHandlers;
 };

@@ -14,18 +14,38 @@ std::vector<std::function<void()>> gWhenNoneRuns;
 bool gReporting = false;
 } // namespace
 
-double Microseconds() { return TheServices().Microseconds(); }
-void Beep() { TheServices().Beep(); }
-void ShowURL(const QString& url) { TheServices().ShowURL(url); }
-void MsgBox(const QString& text) { TheServices().MsgBox(text); }
-void Quit(int exitCode) { TheServices().Quit(exitCode); }
-int FontCount() { return TheServices().FontCount(); }
-QString Font(int index) { return TheServices().Font(index); }
+double Microseconds() {
+    return TheServices().Microseconds();
+}
+void Beep() {
+    TheServices().Beep();
+}
+void ShowURL(const QString& url) {
+    TheServices().ShowURL(url);
+}
+void MsgBox(const QString& text) {
+    TheServices().MsgBox(text);
+}
+void Quit(int exitCode) {
+    TheServices().Quit(exitCode);
+}
+int FontCount() {
+    return TheServices().FontCount();
+}
+QString Font(int index) {
+    return TheServices().Font(index);
+}
 
-PaintScope::PaintScope() { ++gPaintDepth; }
-PaintScope::~PaintScope() { --gPaintDepth; }
+PaintScope::PaintScope() {
+    ++gPaintDepth;
+}
+PaintScope::~PaintScope() {
+    --gPaintDepth;
+}
 
-HandlerScope::HandlerScope() { ++gHandlerDepth; }
+HandlerScope::HandlerScope() {
+    ++gHandlerDepth;
+}
 
 HandlerScope::~HandlerScope() {
     if (--gHandlerDepth > 0 || gWhenNoneRuns.empty())
@@ -34,7 +54,9 @@ HandlerScope::~HandlerScope() {
         then();
 }
 
-bool HandlerScope::Any() { return gHandlerDepth > 0; }
+bool HandlerScope::Any() {
+    return gHandlerDepth > 0;
+}
 
 void HandlerScope::WhenNoneRuns(std::function<void()> then) {
     gWhenNoneRuns.push_back(std::move(then));

@@ -24,7 +24,7 @@ void YieldToEventLoop();
 
 // Marks a paint under way for its lifetime (see YieldToEventLoop).
 class PaintScope {
-public:
+  public:
     PaintScope();
     ~PaintScope();
     PaintScope(const PaintScope&) = delete;
@@ -34,7 +34,7 @@ public:
 // Raised when an object that is needed is missing: a control looked up by a
 // name that finds none, a file that cannot be made.
 class NilObjectException : public std::runtime_error {
-public:
+  public:
     explicit NilObjectException(const QString& what);
 };
 
@@ -42,7 +42,7 @@ public:
 // that yields to the event loop, or shows a message box, lets other events
 // run before it returns; what they close must not be deleted under it.
 class HandlerScope {
-public:
+  public:
     HandlerScope();
     ~HandlerScope();
     HandlerScope(const HandlerScope&) = delete;
@@ -57,12 +57,10 @@ public:
 // Runs `fn`; an exception that escapes it is reported once through
 // MsgBox and ends the application with exit code 1, as nothing in the
 // application catches one. Every event the framework delivers runs inside.
-template <class Fn>
-auto Guarded(Fn&& fn) -> decltype(fn());
+template <class Fn> auto Guarded(Fn&& fn) -> decltype(fn());
 void ReportUnhandledException(const char* what);
 
-template <class Fn>
-auto Guarded(Fn&& fn) -> decltype(fn()) {
+template <class Fn> auto Guarded(Fn&& fn) -> decltype(fn()) {
     HandlerScope scope;
     try {
         return fn();

@@ -11,6 +11,10 @@ Services& RealServices() {
 }
 } // namespace
 
-Services& TheServices() { return gInstalled ? *gInstalled : RealServices(); }
+Services& TheServices() {
+    return gInstalled ? *gInstalled : RealServices();
+}
 
-void SetServices(Services* services) { gInstalled = services; }
+void SetServices(Services* services) {
+    gInstalled = services;
+}

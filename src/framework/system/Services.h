@@ -13,7 +13,7 @@ class QWidget;
 // through one replaceable object, so tests can put a recording fake in its
 // place and drive real windows without sound, browsers or modal boxes.
 class Services {
-public:
+  public:
     virtual ~Services() = default;
 
     // A monotonic microsecond counter that keeps counting through suspend.

@@ -5,8 +5,8 @@
 #include <QCoreApplication>
 #include <QCursor>
 #include <QDesktopServices>
-#include <QDrag>
 #include <QDir>
+#include <QDrag>
 #include <QFileInfo>
 #include <QFontDatabase>
 #include <QMessageBox>
@@ -27,13 +27,17 @@ double SystemServices::Microseconds() {
     return static_cast<double>(ts.tv_sec) * 1e6 + static_cast<double>(ts.tv_nsec) / 1e3;
 }
 
-void SystemServices::Beep() { PlayAlertSound(); }
+void SystemServices::Beep() {
+    PlayAlertSound();
+}
 
-void SystemServices::ShowURL(const QString& url) { QDesktopServices::openUrl(QUrl(url)); }
+void SystemServices::ShowURL(const QString& url) {
+    QDesktopServices::openUrl(QUrl(url));
+}
 
 void SystemServices::MsgBox(const QString& text) {
-    QMessageBox box(QMessageBox::NoIcon, QCoreApplication::applicationName(), text,
-                    QMessageBox::Ok, QApplication::activeWindow());
+    QMessageBox box(QMessageBox::NoIcon, QCoreApplication::applicationName(), text, QMessageBox::Ok,
+                    QApplication::activeWindow());
     box.exec();
 }
 
@@ -115,6 +119,10 @@ const QStringList& SystemServices::Families() {
     return mFamilies;
 }
 
-int SystemServices::FontCount() { return static_cast<int>(Families().size()); }
+int SystemServices::FontCount() {
+    return static_cast<int>(Families().size());
+}
 
-QString SystemServices::Font(int index) { return Families().value(index); }
+QString SystemServices::Font(int index) {
+    return Families().value(index);
+}

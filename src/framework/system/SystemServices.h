@@ -6,7 +6,7 @@
 // The real services: the desktop's clock, sound, browser, dialogs, folders
 // and screensaver.
 class SystemServices : public Services {
-public:
+  public:
     double Microseconds() override;
     void Beep() override;
     void ShowURL(const QString& url) override;
@@ -21,7 +21,7 @@ public:
     int FontCount() override;
     QString Font(int index) override;
 
-private:
+  private:
     // The families as last read; emptied, to be read again, when the
     // desktop's fonts change.
     const QStringList& Families();

@@ -18,8 +18,7 @@ struct Canberra {
     decltype(&ca_context_play) play = nullptr;
 };
 
-template <class Fn>
-void Find(void* library, const char* name, Fn& fn) {
+template <class Fn> void Find(void* library, const char* name, Fn& fn) {
     fn = reinterpret_cast<Fn>(dlsym(library, name));
 }
 

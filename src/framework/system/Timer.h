@@ -11,7 +11,7 @@
 // milliseconds. Under a test's services timers do not run by themselves:
 // the test calls Fire() for each period that passes.
 class Timer : public Control {
-public:
+  public:
     enum { Off = 0, Single = 1, Multiple = 2 };
 
     Timer(Window& owner, const QString& name);
@@ -26,7 +26,7 @@ public:
     // One period has passed: runs Action when the timer is on.
     void Fire();
 
-private:
+  private:
     void Restart();
 
     QTimer mTimer;

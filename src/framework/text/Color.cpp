@@ -5,15 +5,25 @@
 #include <cmath>
 
 namespace {
-QColor ToQColor(const Color& c) { return QColor(c.Red, c.Green, c.Blue); }
+QColor ToQColor(const Color& c) {
+    return QColor(c.Red, c.Green, c.Blue);
+}
 
 // NaN, which a comparison would let through, counts as 0.
-double Unit(double v) { return std::isnan(v) ? 0.0 : std::clamp(v, 0.0, 1.0); }
+double Unit(double v) {
+    return std::isnan(v) ? 0.0 : std::clamp(v, 0.0, 1.0);
+}
 } // namespace
 
-double Color::Hue() const { return std::max(0.0, static_cast<double>(ToQColor(*this).hsvHueF())); }
-double Color::Saturation() const { return ToQColor(*this).hsvSaturationF(); }
-double Color::HSVValue() const { return ToQColor(*this).valueF(); }
+double Color::Hue() const {
+    return std::max(0.0, static_cast<double>(ToQColor(*this).hsvHueF()));
+}
+double Color::Saturation() const {
+    return ToQColor(*this).hsvSaturationF();
+}
+double Color::HSVValue() const {
+    return ToQColor(*this).valueF();
+}
 
 Color HSV(double hue, double saturation, double value) {
     // A hue of 1 is a full turn, the same as 0; the toolkit refuses 1 itself.

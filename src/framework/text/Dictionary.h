@@ -9,7 +9,7 @@
 // the order their keys were first set, index for index, so whatever is
 // written from a dictionary comes out in the order it was filled.
 class Dictionary {
-public:
+  public:
     bool HasKey(const Variant& key) const { return mIndex.contains(key); }
     // The value stored under `key`; nil when there is none.
     Variant Value(const Variant& key) const;
@@ -20,7 +20,7 @@ public:
     QList<Variant> Keys() const { return mKeys; }
     QList<Variant> Values() const { return mValues; }
 
-private:
+  private:
     QList<Variant> mKeys;
     QList<Variant> mValues;
     QHash<Variant, qsizetype> mIndex; // key -> its place in mKeys and mValues

@@ -50,7 +50,9 @@ std::optional<Color> Variant::ToColor() const {
     return std::nullopt;
 }
 
-QString Variant::TextOf(bool value) { return value ? kTrue : kFalse; }
+QString Variant::TextOf(bool value) {
+    return value ? kTrue : kFalse;
+}
 
 QString Variant::TextOf(Color value) {
     static const char16_t digits[] = u"0123456789ABCDEF";

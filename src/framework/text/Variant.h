@@ -13,7 +13,7 @@
 // These forms hold no "&", "<" or ">", so they go into XML as they stand,
 // and the colour form cannot be mistaken for the colour well's "#RRGGBB".
 class Variant {
-public:
+  public:
     enum class Type { Nil, String, Boolean, Color };
 
     Variant() = default;
@@ -44,7 +44,7 @@ public:
     // Same type and same value; texts compare exactly, letter case included.
     friend bool operator==(const Variant& a, const Variant& b);
 
-private:
+  private:
     Type mType = Type::Nil;
     QString mText;
     bool mBoolean = false;

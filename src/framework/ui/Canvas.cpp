@@ -37,7 +37,9 @@ QRect Canvas::Logical(const QRect& device) const {
     return QRectF(QPointF(device.topLeft()) / scale, QSizeF(device.size()) / scale).toAlignedRect();
 }
 
-void Canvas::AcceptTextDrop() { mWidget->setAcceptDrops(true); }
+void Canvas::AcceptTextDrop() {
+    mWidget->setAcceptDrops(true);
+}
 
 void Canvas::RaiseOpen() {
     if (Open)
@@ -65,7 +67,8 @@ void Canvas::Refresh(bool) {
     if (mRenderQueued || RefreshBatch::Defer(this))
         return;
     mRenderQueued = true;
-    QMetaObject::invokeMethod(mWidget, [this] { Render(); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        mWidget, [this] { Render(); }, Qt::QueuedConnection);
 }
 
 bool Canvas::Record(DisplayList* before, bool whole) {
@@ -139,8 +142,8 @@ void CanvasWidget::paintEvent(QPaintEvent* event) {
     const qreal scale = devicePixelRatioF();
     QRegion device;
     for (const QRect& rect : event->region())
-        device += QRectF(QPointF(rect.topLeft()) * scale, QSizeF(rect.size()) * scale)
-                      .toAlignedRect();
+        device +=
+            QRectF(QPointF(rect.topLeft()) * scale, QSizeF(rect.size()) * scale).toAlignedRect();
     QPainter painter(this);
     // What Paint did not draw on, or cleared, shows the window's background.
     mOwner->mShown->Replay(painter, device, scale, palette().window().color().rgb());
@@ -210,9 +213,13 @@ static bool AcceptAsCopy(QDropEvent* event) {
     return true;
 }
 
-void CanvasWidget::dragEnterEvent(QDragEnterEvent* event) { AcceptAsCopy(event); }
+void CanvasWidget::dragEnterEvent(QDragEnterEvent* event) {
+    AcceptAsCopy(event);
+}
 
-void CanvasWidget::dragMoveEvent(QDragMoveEvent* event) { AcceptAsCopy(event); }
+void CanvasWidget::dragMoveEvent(QDragMoveEvent* event) {
+    AcceptAsCopy(event);
+}
 
 void CanvasWidget::dropEvent(QDropEvent* event) {
     if (!mOwner || !mOwner->DropObject || !AcceptAsCopy(event))

@@ -26,7 +26,7 @@ class Graphics;
 // anything for the repaints that change nothing, and no more than the
 // changed glyphs for those that do, whatever the size of the window.
 class Canvas : public RectControl {
-public:
+  public:
     Canvas(Window& owner, const QString& name);
     ~Canvas() override;
 
@@ -56,7 +56,7 @@ public:
     // the next Paint. During Paint it is Paint's own surface.
     ::Graphics& Graphics();
 
-private:
+  private:
     friend class CanvasWidget;
     // Runs Paint. Unless it repeated the last Paint call for call, which
     // leaves everything as it was and returns false, its new list is shown

@@ -5,11 +5,11 @@
 class Canvas;
 
 class CanvasWidget : public QWidget {
-public:
+  public:
     CanvasWidget();
     void SetOwner(Canvas* owner) { mOwner = owner; }
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -20,7 +20,7 @@ protected:
     void dragMoveEvent(QDragMoveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
-private:
+  private:
     Canvas* mOwner = nullptr;
     bool mTracking = false; // a press was taken: drags and the release follow
 };

@@ -63,10 +63,18 @@ RectControl::~RectControl() {
     delete mWidgetAlive.data();
 }
 
-int RectControl::Left() const { return mWidget->mapTo(Owner().Content(), QPoint(0, 0)).x(); }
-int RectControl::Top() const { return mWidget->mapTo(Owner().Content(), QPoint(0, 0)).y(); }
-int RectControl::Width() const { return mWidget->width(); }
-int RectControl::Height() const { return mWidget->height(); }
+int RectControl::Left() const {
+    return mWidget->mapTo(Owner().Content(), QPoint(0, 0)).x();
+}
+int RectControl::Top() const {
+    return mWidget->mapTo(Owner().Content(), QPoint(0, 0)).y();
+}
+int RectControl::Width() const {
+    return mWidget->width();
+}
+int RectControl::Height() const {
+    return mWidget->height();
+}
 
 void RectControl::SetBounds(int left, int top, int width, int height) {
     mDesign = QRect(left, top, width, height);
@@ -120,12 +128,22 @@ QRect RectControl::LockedBounds(int windowWidth, int windowHeight) const {
     return QRect(left, top, std::max(0, width), std::max(0, height));
 }
 
-bool RectControl::Visible() const { return !mWidget->isHidden(); }
-void RectControl::SetVisible(bool visible) { mWidget->setVisible(visible); }
-bool RectControl::Enabled() const { return mWidget->isEnabled(); }
-void RectControl::SetEnabled(bool enabled) { mWidget->setEnabled(enabled); }
+bool RectControl::Visible() const {
+    return !mWidget->isHidden();
+}
+void RectControl::SetVisible(bool visible) {
+    mWidget->setVisible(visible);
+}
+bool RectControl::Enabled() const {
+    return mWidget->isEnabled();
+}
+void RectControl::SetEnabled(bool enabled) {
+    mWidget->setEnabled(enabled);
+}
 
-bool RectControl::Active() const { return mWidget->isActiveWindow(); }
+bool RectControl::Active() const {
+    return mWidget->isActiveWindow();
+}
 
 std::unique_ptr<DragItem> RectControl::NewDragItem(int left, int top, int width, int height) {
     return std::make_unique<DragItem>(*this, QRect(left, top, width, height));
@@ -135,6 +153,12 @@ void RectControl::SetAcceptFocus(bool accept) {
     mWidget->setFocusPolicy(accept ? Qt::StrongFocus : Qt::NoFocus);
 }
 
-void RectControl::Refresh(bool) { mWidget->update(); }
-void RectControl::SetFocus() { mWidget->setFocus(Qt::OtherFocusReason); }
-bool RectControl::HasFocus() const { return mWidget->hasFocus(); }
+void RectControl::Refresh(bool) {
+    mWidget->update();
+}
+void RectControl::SetFocus() {
+    mWidget->setFocus(Qt::OtherFocusReason);
+}
+bool RectControl::HasFocus() const {
+    return mWidget->hasFocus();
+}

@@ -13,7 +13,7 @@ class Window;
 
 // Something a window owns under a name: a timer or a visible control.
 class Control {
-public:
+  public:
     Control(Window& owner, const QString& name);
     virtual ~Control();
     Control(const Control&) = delete;
@@ -26,7 +26,7 @@ public:
     // control exists, before the window's own Open.
     virtual void RaiseOpen() {}
 
-private:
+  private:
     Window& mOwner;
     QString mName;
 };
@@ -36,7 +36,7 @@ private:
 // group box); the four locks keep an edge's distance to the matching window
 // edge when the window is resized.
 class RectControl : public Control {
-public:
+  public:
     RectControl(Window& owner, const QString& name, QWidget* widget);
     ~RectControl() override;
 
@@ -87,7 +87,7 @@ public:
     // locks of a control inside another hold to that one's edges.
     void ApplyLocks(int windowWidth, int windowHeight);
 
-private:
+  private:
     // The control's bounds in the window for a content of this size.
     QRect LockedBounds(int windowWidth, int windowHeight) const;
     // Sets the widget's geometry from window coordinates.
@@ -98,7 +98,7 @@ private:
     // Null once the widget is gone: a group box's widget takes its
     // children's with it, whichever control goes first.
     QPointer<QObject> mWidgetAlive;
-    QRect mDesign;     // the bounds the locks keep distances from
+    QRect mDesign; // the bounds the locks keep distances from
     int mDesignWindowWidth = 0;
     int mDesignWindowHeight = 0;
 };
@@ -108,7 +108,7 @@ private:
 // repaints then wakes the program once, not twice (a repaint queued for a
 // later turn wakes it again).
 class RefreshBatch {
-public:
+  public:
     RefreshBatch();
     ~RefreshBatch();
     RefreshBatch(const RefreshBatch&) = delete;
@@ -120,7 +120,7 @@ public:
     // The control is going: it gets no RefreshNow.
     static void Forget(RectControl* control);
 
-private:
+  private:
     RefreshBatch* mOuter;
     int mLoopLevel;
     bool mEnding = false;

@@ -12,7 +12,7 @@ class RectControl;
 // text travels; it goes as the plain-text type, so any program that takes
 // text can take it, and any text from another program arrives here.
 class DragItem {
-public:
+  public:
     // An item to drag out of `source`; `bounds` is in its window's coordinates.
     DragItem(RectControl& source, const QRect& bounds);
     // An item that arrived, with its text or without any.
@@ -31,7 +31,7 @@ public:
     // Starts the drag and returns when it has ended, dropped or not.
     void Drag();
 
-private:
+  private:
     RectControl* mSource = nullptr;
     QRect mBounds;
     QString mText;

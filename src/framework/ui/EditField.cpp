@@ -133,14 +133,30 @@ void EditField::SetSelText(const QString& text) {
         mEdit->insert(text);
 }
 
-bool EditField::SelBold() const { return Styled().SelBold(); }
-void EditField::SetSelBold(bool bold) { Styled().SetSelBold(bold); }
-bool EditField::SelItalic() const { return Styled().SelItalic(); }
-void EditField::SetSelItalic(bool italic) { Styled().SetSelItalic(italic); }
-int EditField::SelTextSize() const { return Styled().SelTextSize(); }
-void EditField::SetSelTextSize(int size) { Styled().SetSelTextSize(size); }
-int EditField::ScrollPosition() const { return Styled().ScrollPosition(); }
-void EditField::SetScrollPosition(int line) { Styled().SetScrollPosition(line); }
+bool EditField::SelBold() const {
+    return Styled().SelBold();
+}
+void EditField::SetSelBold(bool bold) {
+    Styled().SetSelBold(bold);
+}
+bool EditField::SelItalic() const {
+    return Styled().SelItalic();
+}
+void EditField::SetSelItalic(bool italic) {
+    Styled().SetSelItalic(italic);
+}
+int EditField::SelTextSize() const {
+    return Styled().SelTextSize();
+}
+void EditField::SetSelTextSize(int size) {
+    Styled().SetSelTextSize(size);
+}
+int EditField::ScrollPosition() const {
+    return Styled().ScrollPosition();
+}
+void EditField::SetScrollPosition(int line) {
+    Styled().SetScrollPosition(line);
+}
 
 void EditField::SetTextFont(const QString& name) {
     mTextFont = name;

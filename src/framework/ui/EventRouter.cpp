@@ -64,7 +64,9 @@ bool EventRouter::eventFilter(QObject* watched, QEvent* event) {
         // will act on.
         if (Window* w = WindowOf(watched)) {
             Application* app = Application::Instance();
-            MenuBar* bar = w->WindowMenuBar() ? w->WindowMenuBar() : app ? app->AppMenuBar() : nullptr;
+            MenuBar* bar = w->WindowMenuBar() ? w->WindowMenuBar()
+                           : app              ? app->AppMenuBar()
+                                              : nullptr;
             if (Window* target = bar ? bar->TargetWindow() : nullptr)
                 Guarded([target] { target->PrepareMenus(); });
         }

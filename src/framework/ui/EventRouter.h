@@ -11,13 +11,13 @@ class Window;
 // keyboard shortcut is matched (menu enabling must run first, so that a
 // shortcut of a disabled item does nothing).
 class EventRouter : public QObject {
-public:
+  public:
     static void Install();
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     ulong mLastMoveTime = 0;
     QPointF mLastMovePos;
 };

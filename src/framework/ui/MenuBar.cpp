@@ -48,22 +48,28 @@ bool EditOn(QWidget* w, EditCommand command, bool run) {
         const bool selected = line->hasSelectedText();
         switch (command) {
         case EditCommand::Undo:
-            if (run) line->undo();
+            if (run)
+                line->undo();
             return editable && line->isUndoAvailable();
         case EditCommand::Cut:
-            if (run) line->cut();
+            if (run)
+                line->cut();
             return editable && selected;
         case EditCommand::Copy:
-            if (run) line->copy();
+            if (run)
+                line->copy();
             return selected;
         case EditCommand::Paste:
-            if (run) line->paste();
+            if (run)
+                line->paste();
             return editable && ClipboardHasText();
         case EditCommand::Clear:
-            if (run) line->del();
+            if (run)
+                line->del();
             return editable && selected;
         case EditCommand::SelectAll:
-            if (run) line->selectAll();
+            if (run)
+                line->selectAll();
             return !line->text().isEmpty();
         case EditCommand::None:
             return false;
@@ -74,22 +80,28 @@ bool EditOn(QWidget* w, EditCommand command, bool run) {
         const bool selected = text->textCursor().hasSelection();
         switch (command) {
         case EditCommand::Undo:
-            if (run) text->undo();
+            if (run)
+                text->undo();
             return editable && text->document()->isUndoAvailable();
         case EditCommand::Cut:
-            if (run) text->cut();
+            if (run)
+                text->cut();
             return editable && selected;
         case EditCommand::Copy:
-            if (run) text->copy();
+            if (run)
+                text->copy();
             return selected;
         case EditCommand::Paste:
-            if (run) text->paste();
+            if (run)
+                text->paste();
             return editable && ClipboardHasText();
         case EditCommand::Clear:
-            if (run) text->textCursor().removeSelectedText();
+            if (run)
+                text->textCursor().removeSelectedText();
             return editable && selected;
         case EditCommand::SelectAll:
-            if (run) text->selectAll();
+            if (run)
+                text->selectAll();
             return !text->document()->isEmpty();
         case EditCommand::None:
             return false;
@@ -138,7 +150,9 @@ MenuItem::~MenuItem() {
     mChildren.clear();
 }
 
-QAction* MenuItem::Action() const { return mMenu ? mMenu->menuAction() : mAction.get(); }
+QAction* MenuItem::Action() const {
+    return mMenu ? mMenu->menuAction() : mAction.get();
+}
 
 void MenuItem::SetText(const QString& text) {
     mText = text;
@@ -155,8 +169,12 @@ void MenuItem::SetKeyboardShortcut(const QString& shortcut) {
     mAction->setShortcut(QKeySequence(ShortcutForToolkit(shortcut)));
 }
 
-bool MenuItem::Enabled() const { return Action()->isEnabled(); }
-void MenuItem::SetEnabled(bool enabled) { Action()->setEnabled(enabled); }
+bool MenuItem::Enabled() const {
+    return Action()->isEnabled();
+}
+void MenuItem::SetEnabled(bool enabled) {
+    Action()->setEnabled(enabled);
+}
 
 MenuItem* MenuItem::Item(int index) const {
     if (index < 0 || index >= Count())
@@ -310,8 +328,8 @@ void MenuBar::ApplyAutoEnable(Window* window) {
         bool enabled = false;
         if (item.AutoEnable) {
             enabled = (window && window->HasMenuHandler(item.Name)) ||
-                      (app && app->HasMenuHandler(item.Name)) ||
-                      item.ItemRole() == Role::Quit || CanEdit(EditCommandOf(item.Name));
+                      (app && app->HasMenuHandler(item.Name)) || item.ItemRole() == Role::Quit ||
+                      CanEdit(EditCommandOf(item.Name));
         }
         item.SetEnabled(enabled);
     });

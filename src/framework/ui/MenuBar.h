@@ -12,7 +12,7 @@ class Window;
 // One entry of a menu tree: a menu (once it has children), a command or a
 // separator (text "-"). Commands reach the program by the item's name.
 class MenuItem {
-public:
+  public:
     MenuItem();
     virtual ~MenuItem();
     MenuItem(const MenuItem&) = delete;
@@ -51,11 +51,11 @@ public:
     QAction* Action() const;
     QMenu* Menu() const { return mMenu.get(); }
 
-protected:
+  protected:
     // The menu bar this item belongs to, or nullptr.
     class MenuBar* Bar();
 
-private:
+  private:
     void Triggered();
     void AfterAppend(MenuItem& child);
 
@@ -68,17 +68,17 @@ private:
 };
 
 class PrefsMenuItem : public MenuItem {
-public:
+  public:
     Role ItemRole() const override { return Role::Preferences; }
 };
 
 class QuitMenuItem : public MenuItem {
-public:
+  public:
     Role ItemRole() const override { return Role::Quit; }
 };
 
 class AppleMenuItem : public MenuItem {
-public:
+  public:
     Role ItemRole() const override { return Role::About; }
 };
 
@@ -86,7 +86,7 @@ public:
 // at once; each window it is attached to shows it in a menu bar widget of
 // its own.
 class MenuBar : public MenuItem {
-public:
+  public:
     MenuBar();
     ~MenuBar() override;
 
@@ -107,7 +107,7 @@ public:
     // The window whose menus act now.
     Window* TargetWindow() const;
 
-private:
+  private:
     friend class MenuItem;
     void MenuAdded(QMenu* menu, bool onBar);
 

@@ -1,12 +1,12 @@
 #include "ui/StyledTextEdit.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QFontInfo>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextLayout>
-#include <QAbstractTextDocumentLayout>
 #include <algorithm>
 
 StyledTextEdit::StyledTextEdit() {
@@ -26,7 +26,9 @@ StyledTextEdit::StyledTextEdit() {
     setPalette(colors);
 }
 
-int StyledTextEdit::Length() const { return document()->characterCount() - 1; }
+int StyledTextEdit::Length() const {
+    return document()->characterCount() - 1;
+}
 
 // The widget's font is the document's default: a character with no size of
 // its own shows at the design size.
@@ -35,7 +37,9 @@ int StyledTextEdit::DesignSize() const {
     return font.pixelSize() > 0 ? font.pixelSize() : QFontInfo(font).pixelSize();
 }
 
-QString StyledTextEdit::Text() const { return toPlainText(); }
+QString StyledTextEdit::Text() const {
+    return toPlainText();
+}
 
 void StyledTextEdit::SetText(const QString& text) {
     // New text leaves the selection and the scroll position where they
@@ -55,7 +59,9 @@ void StyledTextEdit::SetText(const QString& text) {
     verticalScrollBar()->setValue(scroll);
 }
 
-int StyledTextEdit::SelStart() const { return textCursor().selectionStart(); }
+int StyledTextEdit::SelStart() const {
+    return textCursor().selectionStart();
+}
 
 void StyledTextEdit::SetSelStart(int start) {
     QTextCursor cursor = textCursor();
@@ -106,7 +112,9 @@ void StyledTextEdit::SetSelBold(bool bold) {
     mergeCurrentCharFormat(format);
 }
 
-bool StyledTextEdit::SelItalic() const { return FirstSelectedFormat().fontItalic(); }
+bool StyledTextEdit::SelItalic() const {
+    return FirstSelectedFormat().fontItalic();
+}
 
 void StyledTextEdit::SetSelItalic(bool italic) {
     QTextCharFormat format;

@@ -8,7 +8,7 @@
 // characters, each line break as one; styles come only from the selection,
 // never from markup in the text.
 class StyledTextEdit : public QTextEdit {
-public:
+  public:
     StyledTextEdit();
 
     // The text as plain characters, line breaks as "\n".
@@ -41,7 +41,7 @@ public:
     int ScrollPosition() const;
     void SetScrollPosition(int line);
 
-private:
+  private:
     int Length() const;
     int DesignSize() const;
     QTextCharFormat FirstSelectedFormat() const;

@@ -53,11 +53,19 @@ void Window::Construct() {
         Show();
 }
 
-QWidget* Window::Host() const { return mHost; }
-QWidget* Window::Content() const { return mContent; }
+QWidget* Window::Host() const {
+    return mHost;
+}
+QWidget* Window::Content() const {
+    return mContent;
+}
 
-QString Window::Title() const { return mHost->windowTitle(); }
-void Window::SetTitle(const QString& title) { mHost->setWindowTitle(title); }
+QString Window::Title() const {
+    return mHost->windowTitle();
+}
+void Window::SetTitle(const QString& title) {
+    mHost->setWindowTitle(title);
+}
 
 int Window::MenuBarOffset() const {
     if (!mMenuBar || !mMenuBarVisible || mFullScreen)
@@ -66,10 +74,18 @@ int Window::MenuBarOffset() const {
     return bar ? bar->sizeHint().height() : 0;
 }
 
-int Window::Left() const { return mHost->geometry().x(); }
-int Window::Top() const { return mHost->geometry().y() + MenuBarOffset(); }
-int Window::Width() const { return mContent->width(); }
-int Window::Height() const { return mContent->height(); }
+int Window::Left() const {
+    return mHost->geometry().x();
+}
+int Window::Top() const {
+    return mHost->geometry().y() + MenuBarOffset();
+}
+int Window::Width() const {
+    return mContent->width();
+}
+int Window::Height() const {
+    return mContent->height();
+}
 
 // The bounds are those of the client area; move() would place the frame.
 void Window::SetLeft(int left) {
@@ -83,8 +99,12 @@ void Window::SetTop(int top) {
     r.moveTop(top - MenuBarOffset());
     mHost->setGeometry(r);
 }
-void Window::SetWidth(int width) { ResizeHost(width, mHost->height()); }
-void Window::SetHeight(int height) { ResizeHost(mHost->width(), height + MenuBarOffset()); }
+void Window::SetWidth(int width) {
+    ResizeHost(width, mHost->height());
+}
+void Window::SetHeight(int height) {
+    ResizeHost(mHost->width(), height + MenuBarOffset());
+}
 
 // A window the user cannot resize is still resized by the program.
 void Window::ResizeHost(int width, int height) {
@@ -113,9 +133,8 @@ void Window::SetResizeable(bool resizeable) {
 }
 
 void Window::SetTitleButtons(bool close, bool minimize, bool maximize) {
-    Qt::WindowFlags flags = (mHost->windowFlags() & Qt::WindowType_Mask) |
-                            Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                            Qt::WindowSystemMenuHint;
+    Qt::WindowFlags flags = (mHost->windowFlags() & Qt::WindowType_Mask) | Qt::CustomizeWindowHint |
+                            Qt::WindowTitleHint | Qt::WindowSystemMenuHint;
     if (close)
         flags |= Qt::WindowCloseButtonHint;
     if (minimize)
@@ -164,7 +183,9 @@ void Window::SetFullScreen(bool on) {
     HostResized();
 }
 
-void Window::Maximize() { mHost->showMaximized(); }
+void Window::Maximize() {
+    mHost->showMaximized();
+}
 
 // Lays out the menu bar and the content inside the host. Windowed, the
 // bar sits above the content; in full screen the content covers the whole
@@ -292,7 +313,9 @@ void Window::Refresh(bool erase) {
     mHost->update();
 }
 
-void Window::SetFocus() { mHost->setFocus(Qt::OtherFocusReason); }
+void Window::SetFocus() {
+    mHost->setFocus(Qt::OtherFocusReason);
+}
 
 Control* Window::FindControl(const QString& name) const {
     for (auto& control : mControls)

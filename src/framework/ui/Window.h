@@ -7,10 +7,10 @@
 #include <vector>
 
 #include "system/Application.h"
-#include "text/Color.h"
-#include "ui/Control.h"
 #include "system/MenuHandlers.h"
 #include "system/Runtime.h"
+#include "text/Color.h"
+#include "ui/Control.h"
 
 class MenuBar;
 class QWidget;
@@ -25,7 +25,7 @@ class WindowHost;
 // the design (Layout), creates the controls, binds the menu handlers and
 // raises Open. Implicit<W>() does both.
 class Window : public MenuHandlers {
-public:
+  public:
     // Frame 8 makes a sheet: a window-modal dialog on a parent window.
     enum Frame { Document = 0, Sheet = 8 };
 
@@ -84,23 +84,20 @@ public:
     static bool AnyUnderConstruction() { return sUnderConstruction > 0; }
 
     // Controls, found by the name they were added under.
-    template <class T, class... Args>
-    T& AddControl(const QString& name, Args&&... args) {
+    template <class T, class... Args> T& AddControl(const QString& name, Args&&... args) {
         auto control = std::make_unique<T>(*this, name, std::forward<Args>(args)...);
         T& ref = *control;
         mControls.push_back(std::move(control));
         return ref;
     }
     // The control of that name and class; NilObjectException when none.
-    template <class T>
-    T& Find(const QString& name) const {
+    template <class T> T& Find(const QString& name) const {
         if (auto* c = dynamic_cast<T*>(FindControl(name)))
             return *c;
         throw NilObjectException(QStringLiteral("no control named ") + name);
     }
     Control* FindControl(const QString& name) const;
     const std::vector<std::unique_ptr<Control>>& Controls() const { return mControls; }
-
 
     // Runs the enabling of the menu items: the automatic rule, then this
     // window's EnableMenuItems event.
@@ -120,13 +117,13 @@ public:
     // True when the key was handled; false leaves it to the framework.
     virtual bool Event_KeyDown(const QString& /*key*/) { return false; }
 
-protected:
+  protected:
     // The three steps of construction.
     virtual void Layout() {}
     virtual void CreateControls() {}
     virtual void AddMenuHandlers() {}
 
-private:
+  private:
     friend class WindowHost;
     // Called by the host widget.
     void HostResized();
@@ -155,8 +152,7 @@ private:
 
 // The implicit instance of a window class: the open window of that class,
 // or a newly constructed one. A closed window is never reused.
-template <class W>
-W& Implicit() {
+template <class W> W& Implicit() {
     if (auto* app = Application::Instance()) {
         for (Window* w : app->Windows())
             if (auto* found = dynamic_cast<W*>(w); found && !found->IsClosed())

@@ -10,20 +10,20 @@ class Window;
 // them (Escape would close it), so the dialog behaviour is switched on
 // only for sheets.
 class WindowHost : public QDialog {
-public:
+  public:
     WindowHost(Window& window, bool sheet);
 
     Window& Owner() const { return mWindow; }
     // Closes without asking the window first (the window asked itself).
     void CloseQuietly();
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void reject() override;
 
-private:
+  private:
     // The sheet's enabled cancel button, if it has one.
     QPushButton* CancelButton() const;
 

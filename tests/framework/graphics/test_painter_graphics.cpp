@@ -5,13 +5,13 @@
 #include <QtTest>
 
 #include "App.h"
-#include "system/Application.h"
 #include "FakeServices.h"
+#include "Startup.h"
 #include "graphics/GlyphCache.h"
 #include "graphics/PainterGraphics.h"
 #include "graphics/Picture.h"
+#include "system/Application.h"
 #include "system/Runtime.h"
-#include "Startup.h"
 #include "winMain.h"
 
 namespace {
@@ -60,7 +60,7 @@ int MaxDifference(const QImage& a, const QImage& b, int* differing = nullptr) {
 class TestPainterGraphics : public QObject {
     Q_OBJECT
 
-private:
+  private:
     // The main window's display painted for real into an image.
     QImage Display(int width, int height, std::int32_t secs) {
         QImage image = Blank(width, height);
@@ -71,7 +71,7 @@ private:
         return image;
     }
 
-private slots:
+  private slots:
     void init() {
         fake = std::make_unique<FakeServices>();
         Startup();
@@ -90,7 +90,7 @@ private slots:
     void digitsAreDrawnCentredInTheirColour() {
         const QImage image = Display(450, 150, 45296);
         const QRect box = Inked(image);
-        QVERIFY(box.width() > 300);         // most of the 405 pixels of the width limit
+        QVERIFY(box.width() > 300); // most of the 405 pixels of the width limit
         QVERIFY(box.width() <= 405);
         QVERIFY(std::abs(box.center().x() - 225) <= 3);
         QVERIFY(std::abs(box.center().y() - 75) <= 20); // digits sit above the descent
@@ -218,11 +218,11 @@ private slots:
         painter.end();
         const QRgb white = qRgb(255, 255, 255);
         QCOMPARE(image.pixel(5, 5), white);
-        QCOMPARE(image.pixel(7, 10), white);   // left side, 3 wide
+        QCOMPARE(image.pixel(7, 10), white); // left side, 3 wide
         QCOMPARE(image.pixel(8, 10), kBackground);
-        QCOMPARE(image.pixel(15, 6), white);   // top, 2 high
+        QCOMPARE(image.pixel(15, 6), white); // top, 2 high
         QCOMPARE(image.pixel(15, 7), kBackground);
-        QCOMPARE(image.pixel(24, 14), white);  // inside the rectangle's own bounds
+        QCOMPARE(image.pixel(24, 14), white); // inside the rectangle's own bounds
         QCOMPARE(image.pixel(25, 14), kBackground);
         QCOMPARE(Count(image, white), 20 * 10 - 14 * 6);
     }
@@ -246,7 +246,7 @@ private slots:
         QCOMPARE(image.pixel(7, 4), kBackground);
     }
 
-private:
+  private:
     std::unique_ptr<FakeServices> fake;
 };
 

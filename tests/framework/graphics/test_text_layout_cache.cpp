@@ -11,7 +11,7 @@
 class TextLayoutCacheTest : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void answersAreTheToolkits_data() {
         QTest::addColumn<QString>("font");
         QTest::addColumn<int>("size");

@@ -2,23 +2,23 @@
 // came out different reach the screen.
 #include <QtTest>
 
-#include "ui/Canvas.h"
 #include "FakeServices.h"
 #include "PaintSpy.h"
 #include "graphics/Graphics.h"
 #include "graphics/Picture.h"
+#include "ui/Canvas.h"
 #include "ui/Window.h"
 
 namespace {
 class Board : public Window {
-public:
+  public:
     Canvas* canvas = nullptr;
     int paints = 0; // Paints run
     int barTop = 40;
     // Drawn over the bar when set.
     std::function<void(Graphics&)> extra;
 
-protected:
+  protected:
     void Layout() override {
         SetWidth(200);
         SetHeight(120);
@@ -59,7 +59,7 @@ class CanvasTest : public QObject {
             QCoreApplication::processEvents();
     }
 
-private slots:
+  private slots:
     void init() {
         fake = std::make_unique<FakeServices>();
         Application::Register(std::make_unique<Application>());
@@ -116,8 +116,8 @@ private slots:
     // that differs in any call or in the state it is made in is.
     void everyDifferenceInAPaintShows_data() {
         QTest::addColumn<QString>("change");
-        for (const char* change : {"color", "font", "size", "bold", "italic", "pen", "text",
-                                   "wrap", "place", "pixels"})
+        for (const char* change :
+             {"color", "font", "size", "bold", "italic", "pen", "text", "wrap", "place", "pixels"})
             QTest::newRow(change) << QString::fromLatin1(change);
     }
     void everyDifferenceInAPaintShows() {
@@ -130,7 +130,8 @@ private slots:
         board->extra = [&](Graphics& g) {
             const bool now = changed;
             g.SetForeColor(now && is("color") ? RGB(0, 0, 1) : RGB(0, 0, 0));
-            g.SetTextFont(now && is("font") ? QStringLiteral("Monospace") : QStringLiteral("System"));
+            g.SetTextFont(now && is("font") ? QStringLiteral("Monospace")
+                                            : QStringLiteral("System"));
             g.SetTextSize(now && is("size") ? 25 : 24);
             g.SetBold(now && is("bold"));
             g.SetItalic(now && is("italic"));

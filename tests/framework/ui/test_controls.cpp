@@ -4,11 +4,11 @@
 #include <QtTest>
 
 #include "FakeServices.h"
+#include "system/Runtime.h"
 #include "text/StringOrder.h"
 #include "ui/CheckBox.h"
 #include "ui/GroupBox.h"
 #include "ui/PopupMenu.h"
-#include "system/Runtime.h"
 #include "ui/Window.h"
 
 namespace {
