@@ -10,8 +10,8 @@ packages=(
   libcanberra-dev libxcb1-dev
   # run: the alert sound and its theme, the D-Bus session
   libcanberra0 sound-theme-freedesktop dbus dbus-x11 fonts-dejavu-core
-  # tests, benchmarks and fuzzing
-  libbenchmark-dev clang libclang-rt-14-dev
+  # tests, benchmarks, fuzzing and the format check
+  libbenchmark-dev clang libclang-rt-14-dev clang-format
   xvfb xauth openbox xdotool wmctrl x11-utils imagemagick
   # the desktop entry's and metainfo's validators; file for CPack's dpkg-shlibdeps
   desktop-file-utils appstream file

@@ -1,15 +1,21 @@
 #!/usr/bin/env bash
 # Sets up a fresh Debian 12 machine (as root), builds Quendle and passes
-# every test: the suite, the suite again under AddressSanitizer and
-# UndefinedBehaviorSanitizer, a smoke run of the real program under Xvfb,
-# and bounded fuzz runs of the preferences reader, the colour text and the
-# tag styling.
+# every test: the format check, the suite with warnings as errors, the
+# suite again under AddressSanitizer and UndefinedBehaviorSanitizer, a
+# smoke run of the real program under Xvfb, and bounded fuzz runs of the
+# preferences reader, the colour text and the tag styling.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 jobs=$(nproc)
 
 echo "== set up the machine: the Debian packages to build and test with"
 bash scripts/setup.sh
+
+echo "== check the format of the C++ files against .clang-format"
+if ! git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-run --Werror; then
+  echo "test.sh: the files above are off the format; clang-format -i FILE... mends them" >&2
+  exit 1
+fi
 
 echo "== build and test"
 bash scripts/build.sh build -DCMAKE_COMPILE_WARNING_AS_ERROR=ON
