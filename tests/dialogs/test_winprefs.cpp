@@ -380,6 +380,38 @@ class WinPrefsTest : public QObject {
         QVERIFY(TheApp().Pref_SuspendScreensaver);
     }
 
+    // Return presses the focused button, and OK's again once the focus
+    // has moved on to another control.
+    void returnPressesTheFocusedButton() {
+        winPrefs* s = open();
+        const auto press = [](Qt::Key key) { QTest::keyClick(QApplication::focusWidget(), key); };
+        // Bold off with the keys, then on to Cancel.
+        for (Qt::Key key : {Qt::Key_Tab, Qt::Key_Space, Qt::Key_Tab, Qt::Key_Tab})
+            press(key);
+        QCOMPARE(QApplication::focusWidget(), s->bCancel->Widget());
+        QVERIFY(!TheApp().Pref_Bold);
+        press(Qt::Key_Return);
+        QVERIFY(s->IsClosed());
+        QVERIFY(TheApp().Pref_Bold);
+        TheApp().Pref_Bold = false;
+        w->ReadPrefs();
+        QVERIFY(TheApp().Pref_Bold);
+
+        setColours();
+        s = open();
+        s->bDefaults->SetFocus();
+        press(Qt::Key_Return);
+        QVERIFY(!s->IsClosed());
+        QCOMPARE(colours(), defaultColours());
+        press(Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), s->pFont->Widget());
+        press(Qt::Key_Return);
+        QVERIFY(s->IsClosed());
+        setColours();
+        w->ReadPrefs();
+        QCOMPARE(colours(), defaultColours());
+    }
+
     // The window manager may offer a close box the sheet does not have: it
     // is Cancel, and the sheet is gone after it, so that the next opening
     // shows the saved settings and OK saves nothing that was abandoned.

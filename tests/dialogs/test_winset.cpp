@@ -124,9 +124,11 @@ class WinSetTest : public QObject {
         QCOMPARE(s->eMin->Text(), QString("12"));
     }
 
-    // Return stays Set's whichever button has the focus; Space presses the
-    // focused one.
-    void tabReachesTheButtonsAndSpacePressesTheFocusedOne() {
+    // As in the toolkit's own dialogs, Return and Space press the focused
+    // button; from a field, Return is Set's again.
+    void returnPressesTheFocusedButtonAndSetFromAField() {
+        w->SetMinutes = 30;
+        w->CurrentSeconds = 1234; // paused part-way
         winSet* s = open();
         retype(s->eSec, "45");
         s->eHr->SetFocus();
@@ -135,17 +137,28 @@ class WinSetTest : public QObject {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             QCOMPARE(QApplication::focusWidget(), next->Widget());
         }
-        s->btnCancel->SetFocus();
-        QTest::keyClick(s->btnCancel->Widget(), Qt::Key_Return);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+        QCOMPARE(QApplication::focusWidget(), s->btnCancel->Widget());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         QVERIFY(s->IsClosed());
-        QCOMPARE(w->SetSeconds, 45);
+        QCOMPARE(w->SetSeconds, 0);
+        QCOMPARE(w->CurrentSeconds, 1234);
 
         s = open();
         retype(s->eSec, "10");
         s->btnCancel->SetFocus();
-        QTest::keyClick(s->btnCancel->Widget(), Qt::Key_Space);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        QVERIFY(s->IsClosed());
+        QCOMPARE(w->CurrentSeconds, 1234);
+
+        // The focus passes over Cancel and back into a field.
+        s = open();
+        s->btnCancel->SetFocus();
+        retype(s->eSec, "45");
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         QVERIFY(s->IsClosed());
         QCOMPARE(w->SetSeconds, 45);
+        QCOMPARE(w->CurrentSeconds, 30 * 60 + 45);
     }
 
     // The window manager's close box is Cancel, and the sheet is gone after
@@ -301,15 +314,6 @@ class WinSetTest : public QObject {
             QTest::keyClick(edit(s->eHr), Qt::Key_Tab);
             QCOMPARE(s->eHr->Text(), shown);
         }
-    }
-
-    void returnPressesSet() {
-        winSet* s = open();
-        retype(s->eSec, "45");
-        QTest::keyClick(edit(s->eSec), Qt::Key_Return);
-        QVERIFY(s->IsClosed());
-        QCOMPARE(w->SetSeconds, 45);
-        QCOMPARE(w->CurrentSeconds, 45);
     }
 
     void escapeAndCancelChangeNothing() {

@@ -7,9 +7,9 @@
 
 PushButton::PushButton(Window& owner, const QString& name)
     : RectControl(owner, name, new QPushButton), mButton(static_cast<QPushButton*>(Widget())) {
-    // Only the default button may answer Return: a button that became the
-    // default by taking the focus would steal it.
-    mButton->setAutoDefault(false);
+    // A button with the focus stands in for the default button until the
+    // focus moves on: Return on a focused Cancel must cancel.
+    mButton->setAutoDefault(true);
     mButton->setFont(PainterGraphics::FontFor(QStringLiteral("System"), 0, false, false));
     QObject::connect(mButton, &QPushButton::clicked, [this] {
         if (Action)
@@ -28,7 +28,6 @@ bool PushButton::Default() const {
     return mButton->isDefault();
 }
 void PushButton::SetDefault(bool isDefault) {
-    mButton->setAutoDefault(isDefault);
     mButton->setDefault(isDefault);
 }
 

@@ -6,10 +6,10 @@
 
 class QPushButton;
 
-// A push button. The default button answers Return and the cancel button
-// Escape anywhere in its sheet. As on this desktop, it takes the keyboard
-// focus, by Tab in the order of TabIndex or by a click, and Space presses
-// the focused button; Return stays the default button's.
+// A push button. As in the toolkit's own dialogs, it takes the keyboard
+// focus, by Tab in the order of TabIndex or by a click, and Space or Return
+// presses the focused button; with the focus anywhere else, Return presses
+// the sheet's default button, and Escape its cancel button.
 class PushButton : public RectControl {
   public:
     PushButton(Window& owner, const QString& name);
