@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QMenuBar>
 #include <QPalette>
+#include <QScopeGuard>
 #include <QScreen>
 #include <algorithm>
 
@@ -287,15 +288,19 @@ void Window::ShowWithin(Window& parent, int) {
 }
 
 // Not through the toolkit's close(): inside a close that the window manager
-// asked for (a sheet's close box pressing Cancel), that does nothing.
+// asked for (a sheet's close box pressing Cancel), that does nothing. The
+// window counts as closed before its Close handler runs: a handler may
+// yield, and a close that arrives meanwhile must not run it a second time.
 void Window::Close() {
     if (mClosed)
         return;
-    Event_Close();
     mClosed = true;
-    mHost->CloseQuietly();
-    if (auto* app = Application::Instance())
-        app->WindowClosed(this);
+    const auto finish = qScopeGuard([this] {
+        mHost->CloseQuietly();
+        if (auto* app = Application::Instance())
+            app->WindowClosed(this);
+    });
+    Event_Close();
 }
 
 void Window::Press(const std::function<void()>& action) {

@@ -27,6 +27,12 @@ void WindowHost::closeEvent(QCloseEvent* event) {
         event->accept();
         return;
     }
+    // The window's own close is under way (its handler yields): it hides
+    // the window when it ends.
+    if (mWindow.IsClosed()) {
+        event->ignore();
+        return;
+    }
     // A press under way (OK saving) closes the window itself when it ends.
     if (mWindow.PressUnderWay()) {
         event->ignore();

@@ -1,4 +1,5 @@
 // The check box, the popup and the group box, and the one text order.
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QtTest>
@@ -22,6 +23,12 @@ class Form : public Window {
     CheckBox* outside = nullptr;
     int changes = 0;
     int actions = 0;
+    std::function<void()> onClose;
+
+    void Event_Close() override {
+        if (onClose)
+            onClose();
+    }
 
   protected:
     void Layout() override {
@@ -122,6 +129,27 @@ class ControlsTest : public QObject {
         };
         QTest::mouseClick(form->inside->Widget(), Qt::LeftButton, {}, QPoint(5, 10));
         QVERIFY(alive);
+        QTRY_VERIFY(host.isNull());
+    }
+
+    // A close handler may yield; a close from the window manager that
+    // arrives meanwhile neither runs it again nor deletes the window under
+    // it, though the first close came from outside any handler.
+    void aCloseDuringTheCloseHandlerDoesNothing() {
+        QPointer<QWidget> host = form->Host();
+        int closes = 0;
+        bool alive = false;
+        form->onClose = [&] {
+            ++closes;
+            QCoreApplication::postEvent(form->Host()->windowHandle(), new QCloseEvent);
+            for (int i = 0; i < 3; ++i)
+                YieldToEventLoop();
+            alive = !host.isNull() && host->isVisible();
+        };
+        form->Close();
+        QCOMPARE(closes, 1);
+        QVERIFY(alive);
+        QVERIFY(!host->isVisible());
         QTRY_VERIFY(host.isNull());
     }
 
