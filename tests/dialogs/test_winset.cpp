@@ -12,6 +12,7 @@
 #include "ui/PushButton.h"
 #include "ui/StaticText.h"
 #include "ui/UpDownArrows.h"
+#include "winHelp.h"
 #include "winMain.h"
 #include "winSet.h"
 
@@ -122,6 +123,18 @@ class WinSetTest : public QObject {
         QVERIFY(s->Host()->isVisible());
         QCOMPARE(s->Host()->parentWidget(), w->Host());
         QCOMPARE(s->eMin->Text(), QString("12"));
+    }
+
+    // Ctrl+T given from the Help window opens the sheet on a main window
+    // that was minimised: it comes back with the sheet.
+    void theSheetBringsAMinimisedMainWindowBack() {
+        w->Host()->showMinimized();
+        w->HelpHelp_Action();
+        QWidget* help = Implicit<winHelp>().Host();
+        QVERIFY(QTest::qWaitForWindowActive(help));
+        QTest::keyClick(help, Qt::Key_T, Qt::ControlModifier);
+        QVERIFY(Implicit<winSet>().Host()->isVisible());
+        QVERIFY(!(w->Host()->windowState() & Qt::WindowMinimized));
     }
 
     // As in the toolkit's own dialogs, Return and Space press the focused

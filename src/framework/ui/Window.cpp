@@ -262,12 +262,16 @@ void Window::Show() {
         return;
     ArrangeHost();
     FocusFirstField();
-    // A minimised window comes back, as the user left it otherwise
-    // (maximised or not).
+    BringToFront();
+    mHost->activateWindow();
+}
+
+// A minimised window comes back, as the user left it otherwise (maximised
+// or not).
+void Window::BringToFront() {
     mHost->setWindowState(mHost->windowState() & ~Qt::WindowMinimized);
     mHost->show();
     mHost->raise();
-    mHost->activateWindow();
 }
 
 void Window::ShowWithin(Window& parent, int) {
@@ -277,6 +281,10 @@ void Window::ShowWithin(Window& parent, int) {
         Show();
         return;
     }
+    // The sheet is seen on its parent: a minimised parent comes back with
+    // it (a command given from another window), but the sheet takes the
+    // activation.
+    parent.BringToFront();
     const QSize size = mHost->size();
     // Qt::Sheet | Qt::Dialog is Qt::Drawer, which X11 window managers treat
     // as a utility window: the type is replaced, not added to.

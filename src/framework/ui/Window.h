@@ -129,6 +129,7 @@ class Window : public MenuHandlers {
     void HostResized();
     void ApplyTabOrder();
     void FocusFirstField();
+    void BringToFront();
     int MenuBarOffset() const;
     void ArrangeHost();
     void ResizeHost(int width, int height);
