@@ -4,6 +4,7 @@
 
 #include "App.h"
 #include "SmartColorWell.h"
+#include "system/FontFamilies.h"
 #include "system/Runtime.h"
 #include "system/Timer.h"
 #include "text/StringOrder.h"
@@ -228,6 +229,15 @@ void winPrefs::Event_Open() {
         if (CompareText(names[i], TheApp().Pref_Font) == 0)
             found = i;
         YieldToEventLoop();
+    }
+
+    // A name stored with the foundry that the font database once added to
+    // it ("Nimbus Sans [URW ]") finds its family's row.
+    if (found < 0) {
+        const QString family = PlainFamily(TheApp().Pref_Font);
+        for (int i = 0; i < names.size(); ++i)
+            if (CompareText(names[i], family) == 0)
+                found = i;
     }
 
     // 4. Choosing the row and ticking the boxes may raise their events,

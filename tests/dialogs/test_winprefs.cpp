@@ -224,6 +224,16 @@ class WinPrefsTest : public QObject {
             << QStringList{"mono"} << "MONO" << QStringList{"mono", "SmallSystem", "System"} << 0;
         QTest::newRow("no fonts") << QStringList{} << "System"
                                   << QStringList{"SmallSystem", "System"} << 1;
+        // A name stored with a foundry, from the font database's own list.
+        QTest::newRow("foundry") << QStringList{"Nimbus Sans", "C059"} << "Nimbus Sans [URW ]"
+                                 << QStringList{"C059", "Nimbus Sans", "SmallSystem", "System"}
+                                 << 1;
+        QTest::newRow("foundry, not installed")
+            << QStringList{"Mono"} << "Gone [URW ]" << QStringList{"Mono", "SmallSystem", "System"}
+            << -1;
+        QTest::newRow("brackets of its own")
+            << QStringList{"Odd [x]", "Odd"} << "Odd [x]"
+            << QStringList{"Odd", "Odd [x]", "SmallSystem", "System"} << 1;
     }
     void theStoredFontIsMatchedToItsLastEqualRow() {
         QFETCH(QStringList, installed);

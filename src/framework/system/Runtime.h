@@ -14,8 +14,8 @@ void ShowURL(const QString& url);
 void MsgBox(const QString& text);
 // Ends the application's event loop; the process exits with `exitCode`.
 void Quit(int exitCode = 0);
-// The number of installed font families, and the name of the one at a
-// 0-based index (empty outside 0 to FontCount() - 1).
+// The number of installed font families, and the plain name of the one at
+// a 0-based index (empty outside 0 to FontCount() - 1).
 int FontCount();
 QString Font(int index);
 // Lets the event loop deliver pending events inside a long loop. Never runs

@@ -40,8 +40,9 @@ class Services {
     // under the pointer; returns when it has been dropped or given up.
     virtual void Drag(QWidget* source, const QRect& rect, const QString& text,
                       const QImage& image) = 0;
-    // The installed font families, as a list read by index: how many there
-    // are now, and the name at a 0-based index (empty past the end).
+    // The installed font families, each once by its plain name, as a list
+    // read by index: how many there are now, and the name at a 0-based
+    // index (empty past the end).
     virtual int FontCount() = 0;
     virtual QString Font(int index) = 0;
     // Whether timers run by themselves; a test fake fires them by hand.

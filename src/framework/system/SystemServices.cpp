@@ -17,6 +17,7 @@
 #include <QUrl>
 #include <time.h>
 
+#include "system/FontFamilies.h"
 #include "system/SystemSound.h"
 
 double SystemServices::Microseconds() {
@@ -115,7 +116,7 @@ const QStringList& SystemServices::Families() {
     }
     // A system without fonts is asked again each time, which costs nothing.
     if (mFamilies.isEmpty())
-        mFamilies = QFontDatabase::families();
+        mFamilies = PlainFamilies(QFontDatabase::families());
     return mFamilies;
 }
 

@@ -1,10 +1,12 @@
-// The check box, the popup and the group box, and the one text order.
+// The check box, the popup and the group box, closing a window, the one
+// text order and the font list.
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QtTest>
 
 #include "FakeServices.h"
+#include "system/FontFamilies.h"
 #include "system/Runtime.h"
 #include "text/StringOrder.h"
 #include "ui/CheckBox.h"
@@ -151,6 +153,15 @@ class ControlsTest : public QObject {
         QVERIFY(alive);
         QVERIFY(!host->isVisible());
         QTRY_VERIFY(host.isNull());
+    }
+
+    // As the font database lists the URW fonts: each family once, plain.
+    void fontFamiliesAreListedOnceByTheirPlainNames() {
+        const QStringList database{
+            "C059 [UKWN]",        "C059 [URW ]",       "DejaVu Sans", "Nimbus Sans [UKWN]",
+            "Nimbus Sans [URW ]", "Nimbus Sans [urw]", "[x]",         "Odd]"};
+        QCOMPARE(PlainFamilies(database),
+                 QStringList({"C059", "DejaVu Sans", "Nimbus Sans", "[x]", "Odd]"}));
     }
 
     void oneOrderForMatchingAndSorting() {
