@@ -72,6 +72,7 @@ class Window : public MenuHandlers {
     // window must not bury the Help window in front of it.
     void SetFocus();
     void Maximize();
+    // True from the moment Close begins, its Close event included.
     bool IsClosed() const { return mClosed; }
 
     // Runs the action of one of the window's push buttons. A window answers

@@ -27,14 +27,9 @@ void WindowHost::closeEvent(QCloseEvent* event) {
         event->accept();
         return;
     }
-    // The window's own close is under way (its handler yields): it hides
-    // the window when it ends.
-    if (mWindow.IsClosed()) {
-        event->ignore();
-        return;
-    }
-    // A press under way (OK saving) closes the window itself when it ends.
-    if (mWindow.PressUnderWay()) {
+    // The window's own close under way (its handler yields), or a press
+    // under way (OK saving), closes the window itself when it ends.
+    if (mWindow.IsClosed() || mWindow.PressUnderWay()) {
         event->ignore();
         return;
     }
