@@ -19,5 +19,7 @@ while [ $# -gt 0 ]; do
     shift
   fi
 done
-cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "${configure[@]}" >/dev/null
+# No build type unless one is given: the project's own default is the one
+# a plain configure gets, and so the one tried here.
+cmake -S . -B "$dir" -G Ninja "${configure[@]}" >/dev/null
 cmake --build "$dir" "${targets[@]}"

@@ -18,7 +18,12 @@ if ! git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-run --Werror; t
 fi
 
 echo "== build and test"
-bash scripts/build.sh build -DCMAKE_COMPILE_WARNING_AS_ERROR=ON
+# The suite runs on a build of no type given, which must be optimised.
+bash scripts/build.sh build -UCMAKE_BUILD_TYPE -DCMAKE_COMPILE_WARNING_AS_ERROR=ON
+if ! grep -q -- ' -O2 ' build/compile_commands.json; then
+  echo "test.sh: a configure with no build type compiles without optimisation" >&2
+  exit 1
+fi
 (cd build && ctest --output-on-failure -j "$jobs")
 
 echo "== build and test under ASan and UBSan"
