@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Sets up a fresh Debian 12 machine (as root), builds Quendle and passes
+# Sets a Debian 12 machine up to test Quendle, builds Quendle and passes
 # every test: the format check, the suite with warnings as errors, the
 # suite again under AddressSanitizer and UndefinedBehaviorSanitizer, a
 # smoke run of the real program under Xvfb, and bounded fuzz runs of the
@@ -9,7 +9,7 @@ cd "$(dirname "$0")/.."
 jobs=$(nproc)
 
 echo "== set up the machine: the Debian packages to build and test with"
-bash scripts/setup.sh
+bash scripts/setup.sh test
 
 echo "== check the format of the C++ files against .clang-format"
 if ! git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-run --Werror; then
