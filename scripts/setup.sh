@@ -4,7 +4,8 @@
 #   scripts/setup.sh build   to build, run and package Quendle
 #   scripts/setup.sh fuzz    that, and clang's libFuzzer
 #   scripts/setup.sh test    that, and every tool of the test command
-# Run as root.
+# Run as a user, it installs through sudo, so that the build and the program
+# never run as root; with nothing missing it needs no root at all.
 set -euo pipefail
 
 build=(
@@ -38,7 +39,19 @@ for p in "${packages[@]}"; do
 done
 [ ${#missing[@]} -gt 0 ] || exit 0
 
+as_root=()
+if [ "$(id -u)" -ne 0 ]; then
+  if ! command -v sudo >/dev/null; then
+    echo "setup: ${#missing[@]} Debian packages are missing and installing them needs root: run this as root, or first, as root: apt-get install ${missing[*]}" >&2
+    exit 1
+  fi
+  as_root=(sudo)
+fi
 echo "setup: the $1 set: installing the ${#missing[@]} Debian packages missing to $purpose, and what they need (minutes on a fresh machine): ${missing[*]}"
-export DEBIAN_FRONTEND=noninteractive
-apt-get update -qq
-apt-get install -y -qq --no-install-recommends "${missing[@]}"
+[ ${#as_root[@]} -eq 0 ] || echo "setup: you are not root, so the install runs through sudo, which may ask for your password"
+apt_get() { "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get "$@"; }
+if ! { apt_get update -qq && apt_get install -y -qq --no-install-recommends "${missing[@]}"; }; then
+  [ ${#as_root[@]} -eq 0 ] ||
+    echo "setup: the install through sudo failed: run this as root, or first, as root: apt-get install ${missing[*]}" >&2
+  exit 1
+fi
