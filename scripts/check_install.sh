@@ -21,7 +21,8 @@ expected=(./usr/bin/quendle
           ./usr/share/applications/$id.desktop
           ./usr/share/metainfo/$id.metainfo.xml
           ./usr/share/man/man1/quendle.1.gz
-          ./usr/share/doc/quendle/copyright)
+          ./usr/share/doc/quendle/copyright
+          ./usr/share/doc/quendle/changelog.Debian.gz)
 for size in 16 24 32 48 64 128 256; do
   expected+=("./usr/share/icons/hicolor/${size}x${size}/apps/$id.png")
 done
