@@ -47,3 +47,5 @@ bash scripts/fuzz.sh fuzz_colortext 30
 
 echo "== fuzz the tag styling"
 bash scripts/fuzz.sh fuzz_tagged_text 30
+
+echo "test.sh: every check passed"
