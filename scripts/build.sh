@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Configures and builds into the folder given (default: build):
+# Sets the machine up to build (scripts/setup.sh build), then configures
+# and builds into the folder given (default: build):
 #   scripts/build.sh [FOLDER] [--target NAME]... [-DNAME=VALUE]...
 # Everything, or with --target only that target and what it needs; the
 # other arguments go to the configuration.
@@ -19,5 +20,8 @@ while [ $# -gt 0 ]; do
     shift
   fi
 done
-cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "${configure[@]}" >/dev/null
+bash scripts/setup.sh build
+# No build type unless one is given: the project's own default is the one
+# a plain configure gets, and so the one tried here.
+cmake -S . -B "$dir" -G Ninja "${configure[@]}" >/dev/null
 cmake --build "$dir" "${targets[@]}"

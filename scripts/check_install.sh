@@ -2,7 +2,8 @@
 # Checks Quendle as a desktop program, from the build in build/ (or the
 # folder given): the desktop entry and the metainfo pass their validators, a
 # copy installed into a temporary DESTDIR starts and finds its pictures and
-# icon, and the Debian package holds every file of the install.
+# icon, and the Debian package holds every file of the install and passes
+# Debian's checker.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build}
@@ -20,21 +21,31 @@ contents=$(dpkg-deb -c "$deb" | awk '{ print $NF }')
 expected=(./usr/bin/quendle
           ./usr/share/applications/$id.desktop
           ./usr/share/metainfo/$id.metainfo.xml
-          ./usr/share/doc/quendle/copyright)
+          ./usr/share/man/man1/quendle.1.gz
+          ./usr/share/doc/quendle/copyright
+          ./usr/share/doc/quendle/changelog.Debian.gz)
 for size in 16 24 32 48 64 128 256; do
   expected+=("./usr/share/icons/hicolor/${size}x${size}/apps/$id.png")
 done
 for picture in resources/*.bmp; do
   expected+=("./usr/share/quendle/Resources/$(basename "$picture")")
 done
-missing=0
+failed=0
 for file in "${expected[@]}"; do
-  grep -qxF "$file" <<<"$contents" || { echo "package: $file is missing" >&2; missing=1; }
+  grep -qxF "$file" <<<"$contents" || { echo "package: $file is missing" >&2; failed=1; }
 done
 depends=$(dpkg-deb -f "$deb" Depends)
 for package in libqt6widgets6 libcanberra0 qt6-qpa-plugins sound-theme-freedesktop hicolor-icon-theme; do
-  grep -q "\b$package\b" <<<"$depends" || { echo "package: no dependency on $package" >&2; missing=1; }
+  grep -q "\b$package\b" <<<"$depends" || { echo "package: no dependency on $package" >&2; failed=1; }
 done
-[ "$missing" -eq 0 ]
-echo "package: $deb holds all ${#expected[@]} files; $(du -k "$deb" | cut -f1) KiB," \
+# Lintian counts its hardening tags as info, shown with -I: those fail too.
+status=0
+report=$(lintian -I --fail-on error,warning "$deb") || status=$?
+[ -z "$report" ] || echo "$report"
+if [ "$status" -ne 0 ] || grep -q ' hardening-' <<<"$report"; then
+  echo "package: lintian finds an error, a warning or a missing hardening flag (exit $status)" >&2
+  failed=1
+fi
+[ "$failed" -eq 0 ]
+echo "package: $deb holds all ${#expected[@]} files and passes lintian; $(du -k "$deb" | cut -f1) KiB," \
   "$(dpkg-deb -f "$deb" Installed-Size) KiB installed"

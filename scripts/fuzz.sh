@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Builds one libFuzzer target with clang and runs it for a bounded time:
+# Sets the machine up to build with clang (scripts/setup.sh fuzz), builds
+# one libFuzzer target and runs it for a bounded time:
 #   scripts/fuzz.sh TARGET [SECONDS]     (default fuzz_prefs, 60 seconds)
 # The target's seeds are fuzz/corpus/TARGET and its dictionary
 # fuzz/TARGET.dict, each used when it is there. Fails on any crash, hang,
@@ -12,6 +13,7 @@ target="${1:-fuzz_prefs}"
 seconds="${2:-60}"
 [[ "$seconds" =~ ^[1-9][0-9]*$ ]] || { echo "fuzz.sh: SECONDS must be a whole number above 0, not '$seconds'" >&2; exit 2; }
 
+bash "$root/scripts/setup.sh" fuzz
 echo "$target: building it with clang's libFuzzer in $build"
 cmake -S "$root" -B "$build" -G Ninja \
   -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \

@@ -1,29 +1,57 @@
 #!/usr/bin/env bash
-# Installs every Debian package that building, testing and running Quendle
-# need. Run as root on Debian 12.
+# Installs the Debian packages of one set on Debian 12, those that are
+# missing only:
+#   scripts/setup.sh build   to build, run and package Quendle
+#   scripts/setup.sh fuzz    that, and clang's libFuzzer
+#   scripts/setup.sh test    that, and every tool of the test command
+# Run as a user, it installs through sudo, so that the build and the program
+# never run as root; with nothing missing it needs no root at all.
 set -euo pipefail
 
-packages=(
-  # build
+build=(
   build-essential cmake ninja-build pkg-config git
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
   libcanberra-dev libxcb1-dev
+  # the package: file and dpkg-dev for CPack's dpkg-shlibdeps
+  file dpkg-dev
   # run: the alert sound and its theme, the D-Bus session
   libcanberra0 sound-theme-freedesktop dbus dbus-x11 fonts-dejavu-core
-  # tests, benchmarks, fuzzing and the format check
-  libbenchmark-dev clang libclang-rt-14-dev clang-format
-  xvfb xauth openbox xdotool wmctrl x11-utils imagemagick
-  # the desktop entry's and metainfo's validators; file for CPack's dpkg-shlibdeps
-  desktop-file-utils appstream file
 )
+fuzz=(clang libclang-rt-14-dev)
+test=(
+  "${fuzz[@]}"
+  # the benchmarks, the format check and the smoke run under Xvfb
+  libbenchmark-dev clang-format
+  xvfb xauth openbox xdotool wmctrl x11-utils imagemagick
+  # the validators of the desktop entry, the metainfo and the package
+  desktop-file-utils appstream lintian
+)
+case "${1:-}" in
+  build) packages=("${build[@]}"); purpose="build, run and package Quendle" ;;
+  fuzz) packages=("${build[@]}" "${fuzz[@]}"); purpose="build and fuzz Quendle" ;;
+  test) packages=("${build[@]}" "${test[@]}"); purpose="build, run, package and test Quendle" ;;
+  *) echo "setup.sh: name the set of packages to install: build, fuzz or test" >&2; exit 2 ;;
+esac
 
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
 done
-if [ ${#missing[@]} -gt 0 ]; then
-  echo "setup: installing ${#missing[@]} Debian packages and what they need (minutes on a fresh machine): ${missing[*]}"
-  export DEBIAN_FRONTEND=noninteractive
-  apt-get update -qq
-  apt-get install -y -qq --no-install-recommends "${missing[@]}"
+[ ${#missing[@]} -gt 0 ] || exit 0
+
+as_root=()
+if [ "$(id -u)" -ne 0 ]; then
+  if ! command -v sudo >/dev/null; then
+    echo "setup: ${#missing[@]} Debian packages are missing and installing them needs root: run this as root, or first, as root: apt-get install ${missing[*]}" >&2
+    exit 1
+  fi
+  as_root=(sudo)
+fi
+echo "setup: the $1 set: installing the ${#missing[@]} Debian packages missing to $purpose, and what they need (minutes on a fresh machine): ${missing[*]}"
+[ ${#as_root[@]} -eq 0 ] || echo "setup: you are not root, so the install runs through sudo, which may ask for your password"
+apt_get() { "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get "$@"; }
+if ! { apt_get update -qq && apt_get install -y -qq --no-install-recommends "${missing[@]}"; }; then
+  [ ${#as_root[@]} -eq 0 ] ||
+    echo "setup: the install through sudo failed: run this as root, or first, as root: apt-get install ${missing[*]}" >&2
+  exit 1
 fi

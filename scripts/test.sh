@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Sets up a fresh Debian 12 machine (as root), builds Quendle and passes
+# Sets a Debian 12 machine up to test Quendle, builds Quendle and passes
 # every test: the format check, the suite with warnings as errors, the
 # suite again under AddressSanitizer and UndefinedBehaviorSanitizer, a
 # smoke run of the real program under Xvfb, and bounded fuzz runs of the
@@ -9,7 +9,7 @@ cd "$(dirname "$0")/.."
 jobs=$(nproc)
 
 echo "== set up the machine: the Debian packages to build and test with"
-bash scripts/setup.sh
+bash scripts/setup.sh test
 
 echo "== check the format of the C++ files against .clang-format"
 if ! git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-run --Werror; then
@@ -18,7 +18,12 @@ if ! git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-run --Werror; t
 fi
 
 echo "== build and test"
-bash scripts/build.sh build -DCMAKE_COMPILE_WARNING_AS_ERROR=ON
+# The suite runs on a build of no type given, which must be optimised.
+bash scripts/build.sh build -UCMAKE_BUILD_TYPE -DCMAKE_COMPILE_WARNING_AS_ERROR=ON
+if ! grep -q -- ' -O2 ' build/compile_commands.json; then
+  echo "test.sh: a configure with no build type compiles without optimisation" >&2
+  exit 1
+fi
 (cd build && ctest --output-on-failure -j "$jobs")
 
 echo "== build and test under ASan and UBSan"
@@ -42,3 +47,5 @@ bash scripts/fuzz.sh fuzz_colortext 30
 
 echo "== fuzz the tag styling"
 bash scripts/fuzz.sh fuzz_tagged_text 30
+
+echo "test.sh: every check passed"
