@@ -32,9 +32,8 @@ void Require(bool condition, const char* what) {
 
 Pairs Scan(const QString& text, bool* found) {
     Pairs pairs;
-    *found = PlistText::Scan(text, [&pairs](const QString& key, const QString& value) {
-        pairs.append({key, value});
-    });
+    *found = PlistText::Scan(
+        text, [&pairs](const QString& key, const QString& value) { pairs.append({key, value}); });
     return pairs;
 }
 

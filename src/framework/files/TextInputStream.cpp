@@ -21,7 +21,7 @@ TextInputStream::TextInputStream(const QString& path)
     const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
         throw IOException(mPath, QString::fromLocal8Bit(std::strerror(errno)));
-    struct stat info {};
+    struct stat info{};
     if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
         ::close(fd);
         throw IOException(mPath, QStringLiteral("not a regular file"));

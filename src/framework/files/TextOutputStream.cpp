@@ -10,7 +10,7 @@ TextOutputStream::TextOutputStream(const QString& path) : mPath(path) {
     // The new file takes the old one's place by a rename, which would put a
     // regular file where a named pipe or a device was. Only a regular file
     // is replaced, or a link to one, which is written through.
-    struct stat info {};
+    struct stat info{};
     if (::stat(QFile::encodeName(path).constData(), &info) == 0 && !S_ISREG(info.st_mode))
         throw IOException(mPath, QStringLiteral("not a regular file"));
     mFile = std::make_unique<QSaveFile>(path);

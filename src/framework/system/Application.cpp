@@ -47,8 +47,7 @@ class WindowCollector : public QObject {
         Post();
     }
     void Post() {
-        QMetaObject::invokeMethod(
-            this, [this] { Collect(); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(this, [this] { Collect(); }, Qt::QueuedConnection);
     }
     void Collect() {
         if (HandlerScope::Any()) {

@@ -67,8 +67,7 @@ void Canvas::Refresh(bool) {
     if (mRenderQueued || RefreshBatch::Defer(this))
         return;
     mRenderQueued = true;
-    QMetaObject::invokeMethod(
-        mWidget, [this] { Render(); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(mWidget, [this] { Render(); }, Qt::QueuedConnection);
 }
 
 bool Canvas::Record(DisplayList* before, bool whole) {
