@@ -17,11 +17,11 @@ build=(
   # run: the alert sound and its theme, the D-Bus session
   libcanberra0 sound-theme-freedesktop dbus dbus-x11 fonts-dejavu-core
 )
-fuzz=(clang libclang-rt-14-dev)
+fuzz=(clang libclang-rt-dev)
 test=(
   "${fuzz[@]}"
   # the benchmarks, the format check and the smoke run under Xvfb
-  libbenchmark-dev clang-format
+  libbenchmark-dev clang-format-19
   xvfb xauth openbox xdotool wmctrl x11-utils imagemagick
   # the validators of the desktop entry, the metainfo and the package
   desktop-file-utils appstream lintian

@@ -11,9 +11,9 @@ jobs=$(nproc)
 echo "== set up the machine: the Debian packages to build and test with"
 bash scripts/setup.sh test
 
-echo "== check the format of the C++ files against .clang-format"
-if ! git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-run --Werror; then
-  echo "test.sh: the files above are off the format; clang-format -i FILE... mends them" >&2
+echo "== check the format of the C++ files against .clang-format, with clang-format 19"
+if ! git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format-19 --dry-run --Werror; then
+  echo "test.sh: the files above are off the format; clang-format-19 -i FILE... mends them" >&2
   exit 1
 fi
 
