@@ -165,7 +165,13 @@ void Window::SetMenuBarVisible(bool visible) {
     if (visible == mMenuBarVisible)
         return;
     mMenuBarVisible = visible;
+    // Windowed, the bar takes its room from the content and gives it back,
+    // while the host keeps its size and sends no resize: lay the controls
+    // out here. In full screen the bar lies over the content instead.
+    const QSize before = mContent->size();
     ArrangeHost();
+    if (mContent->size() != before)
+        ContentResized();
 }
 
 void Window::SetFullScreen(bool on) {
@@ -211,6 +217,10 @@ void Window::ArrangeHost() {
 
 void Window::HostResized() {
     ArrangeHost();
+    ContentResized();
+}
+
+void Window::ContentResized() {
     const int w = Width(), h = Height();
     for (auto& control : mControls)
         if (auto* rc = dynamic_cast<RectControl*>(control.get()))

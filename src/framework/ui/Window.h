@@ -128,6 +128,7 @@ class Window : public MenuHandlers {
     friend class WindowHost;
     // Called by the host widget.
     void HostResized();
+    void ContentResized();
     void ApplyTabOrder();
     void FocusFirstField();
     void BringToFront();
