@@ -14,6 +14,11 @@ exec 3>&1 1>&2
 bash scripts/setup.sh build
 # After the set-up, which brings git.
 build_number=${QUENDLE_BUILD_NUMBER:-$(git rev-list --count HEAD 2>/dev/null || echo 0)}
+# The changelog's date and the rights notice's year are the last commit's,
+# so that the same commit gives the same package.
+if [ -z "${SOURCE_DATE_EPOCH:-}" ] && SOURCE_DATE_EPOCH=$(git log -1 --format=%ct 2>/dev/null); then
+  export SOURCE_DATE_EPOCH
+fi
 
 # Debian's hardening flags, all of them, as dpkg-buildflags gives them:
 # fortified functions, the stack protector, and full RELRO with immediate
