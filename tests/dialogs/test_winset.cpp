@@ -126,15 +126,21 @@ class WinSetTest : public QObject {
     }
 
     // Ctrl+T given from the Help window opens the sheet on a main window
-    // that was minimised: it comes back with the sheet.
+    // that was minimised: it comes back with the sheet, and the sheet ends
+    // up active without the window behind it ever being made active.
     void theSheetBringsAMinimisedMainWindowBack() {
         w->Host()->showMinimized();
         w->HelpHelp_Action();
         QWidget* help = Implicit<winHelp>().Host();
         QVERIFY(QTest::qWaitForWindowActive(help));
+        QSignalSpy activations(qApp, &QGuiApplication::focusWindowChanged);
         QTest::keyClick(help, Qt::Key_T, Qt::ControlModifier);
-        QVERIFY(Implicit<winSet>().Host()->isVisible());
+        QWidget* sheet = Implicit<winSet>().Host();
+        QVERIFY(sheet->isVisible());
         QVERIFY(!(w->Host()->windowState() & Qt::WindowMinimized));
+        QTRY_COMPARE(QApplication::activeWindow(), sheet);
+        for (const QList<QVariant>& activated : std::as_const(activations))
+            QVERIFY(activated.at(0).value<QWindow*>() != w->Host()->windowHandle());
     }
 
     // As in the toolkit's own dialogs, Return and Space press the focused
