@@ -5,7 +5,8 @@
 #   scripts/setup.sh fuzz    that, and clang's libFuzzer
 #   scripts/setup.sh test    that, and every tool of the test command
 # Run as a user, it installs through sudo, so that the build and the program
-# never run as root; with nothing missing it needs no root at all.
+# never run as root; with nothing missing it needs no root at all. Without
+# dpkg and apt it installs nothing and names what to install.
 set -euo pipefail
 
 build=(
@@ -32,6 +33,17 @@ case "${1:-}" in
   test) packages=("${build[@]}" "${test[@]}"); purpose="build, run, package and test Quendle" ;;
   *) echo "setup.sh: name the set of packages to install: build, fuzz or test" >&2; exit 2 ;;
 esac
+
+if ! command -v dpkg-query >/dev/null || ! command -v apt-get >/dev/null; then
+  needs="a C++20 compiler, CMake 3.24 or newer, Ninja, pkg-config, Qt 6 Base (Widgets, D-Bus, Test), libcanberra"
+  case $1 in
+    build) needs="to build Quendle, install $needs and xcb from your distribution" ;;
+    fuzz) needs="to build and fuzz Quendle, install $needs, xcb and clang with its libFuzzer from your distribution" ;;
+    test) needs="to build Quendle, install $needs and xcb from your distribution; the test command itself is made for Debian (it checks the Debian package with lintian)" ;;
+  esac
+  echo "setup: no dpkg-query and apt-get here, so the set-up installs nothing: $needs"
+  exit 0
+fi
 
 missing=()
 for p in "${packages[@]}"; do
