@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Sets a Debian 12 machine up to build and package Quendle, and builds the
+# Sets a Debian 12 or 13 machine up to build and package Quendle, and builds the
 # release Debian package into build-package/ (or the folder given): a
 # release build of the program alone, installed under /usr by CPack, its
 # library dependencies found by dpkg-shlibdeps. The build number is the
@@ -12,6 +12,10 @@ dir=${1:-build-package}
 exec 3>&1 1>&2
 
 bash scripts/setup.sh build
+for tool in dpkg-buildflags dpkg-shlibdeps; do
+  command -v "$tool" >/dev/null ||
+    { echo "package.sh: $tool is missing; the package is Debian's, built on Debian 12 or 13: elsewhere, build Quendle and cmake --install it" >&2; exit 1; }
+done
 # After the set-up, which brings git.
 build_number=${QUENDLE_BUILD_NUMBER:-$(git rev-list --count HEAD 2>/dev/null || echo 0)}
 # The changelog's date and the rights notice's year are the last commit's,

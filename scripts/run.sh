@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Sets a Debian 12 machine up to build and run Quendle, builds it and starts
+# Sets a Debian 12 or 13 machine up to build and run Quendle, builds it and starts
 # it in the desktop session it is run from, as the user who runs this.
 set -euo pipefail
 cd "$(dirname "$0")/.."

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Installs the Debian packages of one set on Debian 12, those that are
+# Installs the Debian packages of one set on Debian 12 or 13, those that are
 # missing only:
 #   scripts/setup.sh build   to build, run and package Quendle
 #   scripts/setup.sh fuzz    that, and clang's libFuzzer

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Sets a Debian 12 machine up to test Quendle, builds Quendle and passes
+# Sets a Debian 12 or 13 machine up to test Quendle, builds Quendle and passes
 # every test: the format check, the suite with warnings as errors, the
 # suite again under AddressSanitizer and UndefinedBehaviorSanitizer, a
 # smoke run of the real program under Xvfb, and bounded fuzz runs of the
@@ -12,6 +12,10 @@ echo "== set up the machine: the Debian packages to build and test with"
 bash scripts/setup.sh test
 
 echo "== check the format of the C++ files against .clang-format, with clang-format 19"
+if ! command -v clang-format-19 >/dev/null; then
+  echo "test.sh: clang-format-19 is missing; the test command is made for Debian 12 and 13, whose set-up installs it" >&2
+  exit 1
+fi
 if ! git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format-19 --dry-run --Werror; then
   echo "test.sh: the files above are off the format; clang-format-19 -i FILE... mends them" >&2
   exit 1
