@@ -26,7 +26,9 @@ if [ "$status" -ne 0 ] && { ! grep -qE "$known" <<<"$report" || grep -E '^[EWI]:
 fi
 bash scripts/smoke.sh "$stage/usr/bin/quendle"
 
-deb=$(bash scripts/package.sh | tail -n 1)
+# Built under the umask Debian 13 gives its users, which lets the group
+# write: the package's folders must still be 0755.
+deb=$(umask 0002 && bash scripts/package.sh | tail -n 1)
 contents=$(dpkg-deb -c "$deb" | awk '{ print $NF }')
 expected=(./usr/bin/quendle
           ./usr/share/applications/$id.desktop
