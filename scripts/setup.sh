@@ -42,11 +42,12 @@ lock_wait=${QUENDLE_SETUP_LOCK_WAIT:-600}
 if ! command -v dpkg-query >/dev/null || ! command -v apt-get >/dev/null; then
   needs="a C++20 compiler, CMake 3.24 or newer, Ninja, pkg-config, Qt 6 Base (Widgets, D-Bus, Test), libcanberra"
   case $1 in
-    build) needs="to build Quendle, install $needs and xcb from your distribution" ;;
-    fuzz) needs="to build and fuzz Quendle, install $needs, xcb and clang with its libFuzzer from your distribution" ;;
-    test) needs="to build Quendle, install $needs and xcb from your distribution; the test command itself is made for Debian (it checks the Debian package with lintian)" ;;
+    fuzz) needs+=", xcb and clang with its libFuzzer" ;;
+    *) needs+=" and xcb" ;;
   esac
-  echo "setup: no dpkg-query and apt-get here, so the set-up installs nothing: $needs"
+  note=
+  [ "$1" != test ] || note="; the test command itself is made for Debian (it checks the Debian package with lintian)"
+  echo "setup: no dpkg-query and apt-get here, so the set-up installs nothing: to build Quendle, install $needs from your distribution$note"
   exit 0
 fi
 
